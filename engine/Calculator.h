@@ -1,0 +1,23 @@
+// Key dispatch: the engine's single entry point and its small handlers.
+#pragma once
+
+#include "KeyOp.h"
+
+// Processes one key: takes the undo snapshot, offers the key to the
+// handlers in order, handles digits, clearing and stack keys itself, settles
+// number entry and stack lift, and records the undo step.  True when the key
+// was accepted.
+bool HandleButton(KeyOp key);
+
+// Display-format prefix keys and the digit that completes them.
+bool HandlePrefix(KeyOp key);
+
+// Angle mode, number base and begin-mode keys.
+bool HandleMode(KeyOp key);
+
+// True while integer arithmetic is in force: the Programmer function, or the
+// User function with integer user keys.
+bool IntegerFunctions();
+
+// The glyph code a key shows while integer functions are in force.
+KeyOp IntegerKey(KeyOp key);

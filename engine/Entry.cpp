@@ -1,0 +1,140 @@
+#include "Entry.h"
+
+#include "Stack.h"
+#include "Programmer.h"
+#include "State.h"
+
+#include "format/Format.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Mantissa digit limit of each number base.
+const unsigned char maxDigits[4] = {12, 32, 11, 8};
+
+constexpr unsigned char MaxExponentDigits = 3;
+
+// The digit counter of the part being typed.
+unsigned char& DigitCounter()
+{
+    return UnPrefs.exponentEntry() ? UnPrefs.exponentDigits : UnPrefs.mantissaDigits;
+}
+
+unsigned char DigitLimit()
+{
+    return UnPrefs.exponentEntry() ? MaxExponentDigits : maxDigits[UnPrefs.base()];
+}
+
+void StartEntry()
+{
+    if (UnPrefs.liftEnabled())
+        LiftStack();
+    UnPrefs.entryText[0] = '\0';
+    UnPrefs.mantissaDigits = 0;
+    UnPrefs.exponentDigits = 0;
+    UnPrefs.setEntering(true);
+    UnPrefs.setExponentEntry(false);
+}
+
+bool AppendDigit(char c)
+{
+    unsigned char& counter = DigitCounter();
+    if (counter >= DigitLimit())
+        return false;
+    AppendChar(UnPrefs.entryText, c);
+    ++counter;
+    return true;
+}
+
+void RemoveLastChar()
+{
+    char* text = UnPrefs.entryText;
+    size_t length = std::strlen(text);
+    if (length == 0)
+        return;
+    char last = text[length - 1];
+    if (isDigit(last))
+        --DigitCounter();
+    else if (last == 'e')
+        UnPrefs.setExponentEntry(false);
+    DeleteChar(text + length - 1);
+    if (text[0] == '\0')
+        UnPrefs.setEntering(false);
+}
+
+void ToggleSign()
+{
+    char* text = UnPrefs.entryText;
+    char* e = std::strchr(text, 'e');
+    char* p = e ? e + 1 : text;
+    if (*p == '-')
+        DeleteChar(p);
+    else
+        InsertChar(p, '-');
+}
+
+} // namespace
+
+bool EnterNumber(KeyOp key)
+{
+    bool result = true;
+    if (!UnPrefs.entering())
+        StartEntry();
+    char* text = UnPrefs.entryText;
+    if (key >= KeyDigit0 && key <= KeyDigit9) {
+        result = AppendDigit(char('0' + key));
+    } else if (key >= KeyHexA && key <= KeyHexF) {
+        result = AppendDigit(char('A' + (key - KeyHexA)));
+    } else if (key == KeyExponent) {
+        if (UnPrefs.exponentEntry()) {
+            result = false;
+        } else {
+            if (text[0] == '\0')
+                AppendChar(text, '1');
+            AppendChar(text, 'e');
+            UnPrefs.setExponentEntry(true);
+        }
+    } else if (key == KeyPoint) {
+        if (!std::strchr(text, '.') && !std::strchr(text, 'e'))
+            AppendChar(text, '.');
+    } else if (key == KeyBackspace) {
+        RemoveLastChar();
+    } else if (key == KeyChangeSign) {
+        ToggleSign();
+    }
+    StoreX(ConvertNumber(text, uint16_t(LabelU8 + Prefs.integerSize())));
+    return result;
+}
+
+void AppendChar(char* s, char c)
+{
+    size_t n = std::strlen(s);
+    s[n] = c;
+    s[n + 1] = '\0';
+}
+
+void InsertChar(char* p, char c)
+{
+    std::memmove(p + 1, p, std::strlen(p) + 1);
+    *p = c;
+}
+
+void DeleteChar(char* p)
+{
+    std::memmove(p, p + 1, std::strlen(p));
+}
+
+void ReverseString(char* s)
+{
+    for (size_t i = 0, j = std::strlen(s); i + 1 < j; ++i, --j)
+        std::swap(s[i], s[j - 1]);
+}
+
+bool isDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return true;
+    return UnPrefs.base() == BaseHexadecimal && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
+}
