@@ -447,8 +447,8 @@ def may_double(text):
     arrows, the radix point) are doubled: they are the keys read at a
     glance.  Lower-case letters are variables or units and stay with their
     neighbours (s next to x!, m next to ft), and so do Greek letters;
-    words stay at the normal size
-    so that rows of word keys (STO, RCL, MC, sin, ln) look even.
+    words stay at the normal size so that rows of word keys (STO, RCL,
+    MC, sin, ln) look even.
     """
     plain = text[1:-1] if is_boxed(text) else text
     return len(plain) == 1 and (not plain.isalpha() or "A" <= plain <= "Z")
@@ -752,7 +752,8 @@ def logo():
     body, edge = (58, 66, 82, 255), (30, 34, 44, 255)
     canvas.rounded(22, 2, 73, 73, 6, body, edge)
     canvas.rounded(27, 7, 68, 22, 2, (190, 214, 170, 255), (120, 140, 110, 255))
-    canvas.stamp(ink_mask("1.44"), 66 - ink_mask("1.44").width, 11, INK)
+    reading = ink_mask("123")
+    canvas.stamp(reading, 66 - reading.width, 11, INK)
     key_colours = {3: (232, 140, 50, 255)}
     for row in range(4):
         for col in range(4):
@@ -799,9 +800,11 @@ def qrc_text(paths):
     return "\n".join(lines)
 
 
-def write_all(outdir):
-    """Write every file below *outdir*, creating folders as needed."""
-    for path, data in sorted(artwork().items()):
+def write_all(outdir, files=None):
+    """Write every file (a fresh generation by default) below *outdir*."""
+    if files is None:
+        files = artwork()
+    for path, data in sorted(files.items()):
         target = os.path.join(outdir, *path.split("/"))
         os.makedirs(os.path.dirname(target), exist_ok=True)
         with open(target, "wb") as f:
@@ -809,11 +812,13 @@ def write_all(outdir):
 
 
 def stale_files(outdir):
-    """Names of files in *outdir* that differ from a fresh generation."""
+    """Names of files in *outdir* that are missing or differ from a fresh
+    generation, which is written to a temporary folder and read back."""
+    files = artwork()
     stale = []
     with tempfile.TemporaryDirectory() as fresh:
-        write_all(fresh)
-        for path in sorted(artwork()):
+        write_all(fresh, files)
+        for path in sorted(files):
             parts = path.split("/")
             with open(os.path.join(fresh, *parts), "rb") as f:
                 wanted = f.read()
