@@ -201,7 +201,7 @@ BIG = Font("big", ascent=7, descent=2, x_height=5, glyphs={
     " ": "..",
 })
 
-# 3 x 5 capitals and digits (M, N and W wider), a few lower case letters
+# 3 x 5 capitals and digits (M, N, W and # wider), a few lower case letters
 # with a 3 pixel x-height.  Used for long labels on the small sheet and for
 # superscripts.
 SMALL = Font("small", ascent=5, descent=2, x_height=3, glyphs={
@@ -228,7 +228,7 @@ SMALL = Font("small", ascent=5, descent=2, x_height=3, glyphs={
     "K": "#.# #.# ##. #.# #.#",
     "L": "#.. #.. #.. #.. ###",
     "M": "#...# ##.## #.#.# #...# #...#",
-    "N": "#.# ### ### #.# #.#",
+    "N": "#..# ##.# #.## #..# #..#",
     "O": ".#. #.# #.# #.# .#.",
     "P": "##. #.# ##. #.. #..",
     "R": "##. #.# ##. #.# #.#",
