@@ -49,9 +49,9 @@ STATUS_COUNTS = {"input": 2, "mem": 1, "prefix": 7, "enter": 1, "hyp": 1,
 
 
 def load_tool():
-    spec = importlib.util.spec_from_file_location("make_artwork", TOOL)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_spec = importlib.util.spec_from_file_location("make_artwork", TOOL)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
     return module
 
 
