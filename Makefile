@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run clean check-sanitize fuzz fuzz-ci bench
 
 all: build
 
@@ -24,5 +24,38 @@ run: build
 	@if [ -x $(BUILD_DIR)/tovrin ]; then $(BUILD_DIR)/tovrin; \
 	else $(BUILD_DIR)/tovrin-keys --help; fi
 
+# Every test built with AddressSanitizer and UndefinedBehaviorSanitizer.
+check-sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTOVRIN_SANITIZE=ON > /dev/null
+	@MAKEFLAGS= cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer targets, each run for FUZZ_SECONDS on top of its corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_keys fuzz_settings fuzz_text
+fuzz:
+	@scripts/install-deps clang libclang-rt-dev
+	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVRIN_FUZZ=ON > /dev/null
+	@MAKEFLAGS= cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p build-fuzz/corpus/$$target build-fuzz/crashes; \
+		echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+		build-fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=build-fuzz/crashes/ build-fuzz/corpus/$$target \
+			tests/fuzz/corpus/$$target || exit 1; \
+	done
+
+# A short pass for continuous integration.
+fuzz-ci:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=45
+
+# Benchmarks of the engine, the formatter and the window.
+bench:
+	@scripts/install-deps libbenchmark-dev
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTOVRIN_BENCH=ON > /dev/null
+	@MAKEFLAGS= cmake --build build-bench -j $(JOBS) --target benchmarks
+	@build-bench/benchmarks
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench

@@ -1,0 +1,142 @@
+// Arbitrary key sequences, mixed with undo, redo, function switches and
+// preference changes, must never break the engine's invariants.
+//
+// Input bytes are keys 0..255, except that 0xFF introduces a control
+// operation chosen by the next byte.  After every step the state is checked.
+#include "engine/Calculator.h"
+#include "engine/State.h"
+#include "engine/Undo.h"
+#include "format/DisplayText.h"
+#include "format/Format.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+void Fail(const char* what)
+{
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+// The entry text: an optional "-", digits with at most one ".", then
+// optionally "e", an optional "-" and up to three digits.
+bool WellFormedEntry(const char* text)
+{
+    const char* p = text;
+    if (*p == '-')
+        ++p;
+    bool point = false;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p == '.') {
+            if (point)
+                return false;
+            point = true;
+        } else if (!((*p >= '0' && *p <= '9') || (*p >= 'A' && *p <= 'F'))) {
+            return false;
+        }
+    }
+    if (*p == 'e') {
+        ++p;
+        if (*p == '-')
+            ++p;
+        int digits = 0;
+        for (; *p; ++p, ++digits)
+            if (*p < '0' || *p > '9' || digits >= 3)
+                return false;
+    }
+    return *p == '\0';
+}
+
+// Formats a value into a buffer of exactly the documented size, so that the
+// address sanitizer catches any write past it, then lays it out as the
+// display does.
+void CheckFormats(double value, uint16_t label)
+{
+    std::unique_ptr<char[]> text(new char[FormatBufferSize]);
+    std::unique_ptr<char[]> shown(new char[DisplayTextSize]);
+    if (FormatNumber(value, label, text.get(), false) == FormatOk) {
+        if (!std::memchr(text.get(), 0, FormatBufferSize))
+            Fail("formatted text not terminated");
+        DisplayNumberText(text.get(), Prefs.commaRadix(), shown.get());
+    }
+    if (FormatNumber(value, label, text.get(), true) == FormatOk)
+        DisplayNumberText(text.get(), !Prefs.commaRadix(), shown.get());
+}
+
+void CheckInvariants()
+{
+    if (UnPrefs.opCount > OpStackSize)
+        Fail("operator stack overflow");
+    if (!std::memchr(UnPrefs.entryText, 0, EntryTextSize))
+        Fail("entry text not terminated");
+    if (UnPrefs.entering() && !WellFormedEntry(UnPrefs.entryText))
+        Fail("entry text malformed");
+    if (UnPrefs.mantissaDigits > 32 || UnPrefs.exponentDigits > 3)
+        Fail("digit counter beyond its limit");
+    if (!UndoListsConsistent())
+        Fail("undo record lost or on two lists");
+    for (int i = 0; i < StackLevels; ++i)
+        CheckFormats(UnPrefs.stack[i], UnPrefs.stackLabel[i]);
+    for (int r = 0; r < RegisterCount; ++r)
+        CheckFormats(Regs.registers[r], r < UserRegisterCount ? uint16_t(Regs.registerLabel[r]) : 0);
+    CheckFormats(UnPrefs.lastX, UnPrefs.lastXLabel);
+    if (UnPrefs.entering()) {
+        std::unique_ptr<char[]> shown(new char[DisplayTextSize]);
+        DisplayNumberText(UnPrefs.entryText, Prefs.commaRadix(), shown.get());
+    }
+}
+
+void Control(uint8_t op)
+{
+    unsigned value = op >> 3;
+    switch (op & 7) {
+    case 0: if (UndoAvailable()) PerformUndo(); break;
+    case 1: if (RedoAvailable()) PerformRedo(); break;
+    case 2: UnPrefs.setFunction(value % FunctionCount); break;
+    case 3:
+        Prefs.setRpnInput(value % 3 == 2);
+        Prefs.setPrecedenceInput(value % 3 == 1);
+        break;
+    case 4: Prefs.stackSize = uint16_t(4 * (value % 5 + 1)); break;
+    case 5: Prefs.setIntegerSize(value % 8); break;
+    case 6:
+        Prefs.setDisplayFormat(value & 3);
+        Prefs.setDigits(value >> 1);
+        break;
+    default:
+        Prefs.setHundredRegisters(value & 1);
+        Prefs.setCommaRadix(value & 2);
+        Prefs.setStickyShift(value & 4);
+        Prefs.setUserKeysInteger(value & 8);
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    ResetPrefs();
+    ResetRegs();
+    ResetUnPrefs();
+    ResetKeyboardTable();
+    InitializeUndo();
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0xFF && i + 1 < size) {
+            Control(data[++i]);
+        } else {
+            int key = data[i];
+            HandleButton(KeyOp(key));
+            if (key != KeyShowAll)
+                UnPrefs.setShowAll(false);
+            if (key != KeyShift && !Prefs.stickyShift())
+                UnPrefs.setShift(false);
+        }
+        CheckInvariants();
+    }
+    return 0;
+}
