@@ -1,7 +1,5 @@
 #include "Config.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -56,23 +54,14 @@ QString Config::readEntry(const QString& key, const QString& defaultValue) const
 void Config::writeEntry(const QString& key, const QString& value)
 {
     m_settings->setValue(fullKey(key), value);
-    m_dirty = true;
 }
 
 bool Config::sync()
 {
-    if (m_dirty) {
-        // QSettings makes the folder itself but does not report when it
-        // cannot; make it here so that the failure is seen.
-        const QString folder = QFileInfo(fileName()).absolutePath();
-        if (!QDir().mkpath(folder))
-            return false;
-    }
+    // QSettings makes the file's folder when it is missing and reports
+    // through its status whether the folder or the file could be written.
     m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
-    if (ok)
-        m_dirty = false;
-    return ok;
+    return m_settings->status() == QSettings::NoError;
 }
 
 QString Config::fileName() const

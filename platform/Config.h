@@ -52,5 +52,4 @@ private:
 
     std::unique_ptr<QSettings> m_settings;
     QString m_group;
-    bool m_dirty = false;
 };
