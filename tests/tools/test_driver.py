@@ -59,7 +59,26 @@ refused(["-"], "-")
 refused(["7", "--comma"], "--comma")
 # Every argument is checked before any key is pressed.
 refused(["7", "Undo", "Bogus"], "Bogus")
-refused(["--state", "/nonexistent/tovrin.conf", "1"], "--state is not supported yet")
+
+# --state: an error in the arguments leaves the state file untouched; a save
+# that fails is reported with status 1.
+import os, tempfile
+with tempfile.TemporaryDirectory() as folder:
+    state = os.path.join(folder, "tovrin.conf")
+    code, out, err = run("--state", state, "4", "2")
+    check("state saved", code == 0 and os.path.exists(state), f"-> {code} {err!r}")
+    with open(state, "rb") as f:
+        before = f.read()
+    refused(["--state", state, "7", "Bogus"], "Bogus")
+    refused(["--state", state, "--input", "sideways"], "sideways")
+    with open(state, "rb") as f:
+        check("state untouched", f.read() == before)
+    # The open entry survives the restart.
+    shows(["--state", state], ["X||42"])
+    blocker = os.path.join(folder, "file")
+    open(blocker, "w").close()
+    code, out, err = run("--state", os.path.join(blocker, "tovrin.conf"), "1")
+    check("failed save", code == 1 and "could not save" in err, f"-> {code} {err!r}")
 
 code, out, err = run("--help")
 check("help", code == 0 and out.startswith("Usage: tovrin-keys") and err == "")
