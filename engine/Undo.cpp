@@ -126,9 +126,13 @@ void SaveSnapshot()
     CopyState(&Snapshot);
 }
 
+// Whether the key changed the state: the live records against the snapshot
+// taken before it.  (Comparing against the newest undo step instead would
+// record steps for keys that change nothing, steps whose undo shows no
+// effect, and such a key would discard the redo history.)
 bool UndoChanged()
 {
-    const UndoRecord* reference = UndoList ? UndoList : &Snapshot;
+    const UndoRecord* reference = &Snapshot;
     if (std::memcmp(&Regs, &reference->regs, sizeof Regs) != 0)
         return true;
     // The shift flag is the keypad's state, not the calculator's: ignore it.
