@@ -126,13 +126,13 @@ void SaveSnapshot()
     CopyState(&Snapshot);
 }
 
-// Whether the key changed the state: the live records against the snapshot
-// taken before it.  (Comparing against the newest undo step instead would
-// record steps for keys that change nothing, steps whose undo shows no
-// effect, and such a key would discard the redo history.)
+// Whether the live state differs from the last recorded one: the newest undo
+// step, or the snapshot while there is none.  A key that completes a prefix
+// and changes only preferences thus still makes a step after an earlier
+// change, and undoing it shows the preferences kept.
 bool UndoChanged()
 {
-    const UndoRecord* reference = &Snapshot;
+    const UndoRecord* reference = UndoList ? UndoList : &Snapshot;
     if (std::memcmp(&Regs, &reference->regs, sizeof Regs) != 0)
         return true;
     // The shift flag is the keypad's state, not the calculator's: ignore it.

@@ -47,12 +47,11 @@ protected:
         EXPECT_EQ(RedoAvailable(), redo > 0);
     }
 
-    // Eleven state-changing keys: a digit, ENTER, then nine sign changes.
+    // Eleven state-changing keys: 1 ENTER 2 ENTER ... 5 ENTER 6.
     static void ElevenSteps()
     {
-        Press({KeyDigit1, KeyEnter});
-        for (int i = 0; i < 9; ++i)
-            Press({KeyChangeSign});
+        Press({KeyDigit1, KeyEnter, KeyDigit2, KeyEnter, KeyDigit3, KeyEnter, KeyDigit4, KeyEnter,
+               KeyDigit5, KeyEnter, KeyDigit6});
     }
 };
 
@@ -160,9 +159,8 @@ TEST_F(UndoTest, NineUndosThenANewKeyRecyclesTheLastStep)
 
 TEST_F(UndoTest, TheOldestStepsAreRecycledAgainAndAgain)
 {
-    Press({KeyDigit3, KeyEnter});
     for (int i = 0; i < 35; ++i) {
-        Press({KeyChangeSign});
+        Press({i % 2 ? KeyEnter : KeyDigit1 + i % 9});
         EXPECT_TRUE(UndoListsConsistent());
     }
     ExpectLists(0, 10, 0);
@@ -179,6 +177,16 @@ TEST_F(UndoTest, TheOldestStepsAreRecycledAgainAndAgain)
 
 TEST_F(UndoTest, ShiftAloneIsNoStep)
 {
+    // The shift flag alone is no change, whichever way it differs.
+    UnPrefs.setShift(true);
+    EXPECT_FALSE(UndoChanged());
+    UnPrefs.setShift(false);
+    SaveSnapshot();
+    UnPrefs.setShift(true);
+    EXPECT_FALSE(UndoChanged());
+    EXPECT_TRUE(UnPrefs.shift()); // the live flag is left as it was
+    UnPrefs.setShift(false);
+
     Type("4");
     Press({KeyEnter});
     UndoListCounts before = CountUndoLists();
@@ -186,33 +194,36 @@ TEST_F(UndoTest, ShiftAloneIsNoStep)
     EXPECT_TRUE(UnPrefs.shift());
     Press({KeyShift});
     EXPECT_EQ(CountUndoLists().undo, before.undo);
-    // The shift flag alone does not count as a change even for a key.
-    SaveSnapshot();
-    UnPrefs.setShift(!UnPrefs.shift());
-    EXPECT_FALSE(UndoChanged());
-    UnPrefs.setShift(!UnPrefs.shift());
 }
 
-TEST_F(UndoTest, KeysThatChangeNothingMakeNoStep)
+TEST_F(UndoTest, ChangesAreJudgedAgainstTheNewestStep)
 {
+    // With no step recorded, a key that changes nothing makes none.
+    Press({KeyNoOp});
+    ExpectLists(UndoPoolSize, 0, 0);
     Type("4");
     Press({KeyEnter, KeyChangeSign});
     ExpectLists(UndoPoolSize - 3, 3, 0);
-    PerformUndo();
-    ExpectLists(UndoPoolSize - 3, 2, 1);
+    // The live state differs from the newest step (taken before the sign
+    // change), so even a key that changes nothing is recorded.
     Press({KeyNoOp});
-    // The redo history survives a key that changed nothing.
-    ExpectLists(UndoPoolSize - 3, 2, 1);
+    ExpectLists(UndoPoolSize - 4, 4, 0);
+    PerformUndo();
+    EXPECT_EQ(X(), -4);
+    ExpectLists(UndoPoolSize - 4, 3, 1);
 }
 
 TEST_F(UndoTest, PreferencesAreNotUndone)
 {
-    Type("2");
+    Prefs.setRpnInput(false);
+    Press({KeyDigit2, KeyDivide, KeyDigit3, KeyEquals});
+    double result = X();
     Press({KeyFormatFixed, KeyDigit2});
     EXPECT_EQ(Prefs.displayFormat(), unsigned(FormatFixed));
     PerformUndo();
     EXPECT_EQ(Prefs.displayFormat(), unsigned(FormatFixed));
     EXPECT_EQ(Prefs.digits(), 3u);
+    EXPECT_EQ(X(), result);
 }
 
 TEST_F(UndoTest, APrefixAndItsDigitAreOneStep)
