@@ -4,6 +4,7 @@
 #include "TypeNumber.h"
 
 #include "engine/Operators.h"
+#include "engine/Programmer.h"
 #include "engine/Stack.h"
 #include "format/Strings.h"
 
@@ -296,6 +297,44 @@ TEST_F(OperatorTest, OperatorOnTopOfAFullStackPerformsAndReplacesItself)
         EXPECT_EQ(X(), 2);
         EXPECT_EQ(int(UnPrefs.opCount), 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Integer arithmetic comes with the integer words; until then skip.
+bool IntegerWordsPresent()
+{
+    return IntegerAdd(1, LabelS32, 1, LabelS32) == 2;
+}
+
+TEST_F(OperatorTest, IntegerFunctionsUseTheWord)
+{
+    if (!IntegerWordsPresent())
+        GTEST_SKIP() << "integer words are not there yet";
+    UnPrefs.setFunction(FunctionProgrammer);
+    Prefs.setIntegerSize(0); // u8
+    Keys({"200", KeyAdd, "100", KeyEquals});
+    EXPECT_EQ(X(), 44);
+    EXPECT_EQ(int(UnPrefs.stackLabel[0]), LabelU8);
+    Keys({"7", KeyDivide, "2", KeyEquals});
+    EXPECT_EQ(X(), 3);
+    // Units play no part in integer arithmetic.
+    Keys({"2", KeyFeet, KeyMultiply, "3", KeyFeet, KeyEquals});
+    EXPECT_EQ(X(), 6);
+    EXPECT_EQ(int(UnPrefs.stackLabel[0]), LabelU8);
+    // Shifts take the word of the left operand.
+    SetMode(Rpn);
+    SetStack({2, 1});
+    UnPrefs.stackLabel[1] = LabelU16;
+    Press({KeyShiftLeft});
+    EXPECT_EQ(X(), 4);
+    EXPECT_EQ(int(UnPrefs.stackLabel[0]), LabelU16);
+    SetStack({12, 10});
+    Press({KeyAnd});
+    EXPECT_EQ(X(), 8);
+    EXPECT_EQ(int(UnPrefs.stackLabel[0]), LabelU8);
 }
 
 } // namespace
