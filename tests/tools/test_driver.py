@@ -108,7 +108,7 @@ shows(["Function=Programmer", "8", "Octal"], ["X|s32|10."])
 shows(["--function", "programmer", "--levels", "2", "5", "Enter", "Hexadecimal"],
       ["Y||0005.", "X|s32|0005."])
 # An empty history: a message on standard error, the state unchanged.
-shows(["4", "Undo"], ["X||4"], "Nothing to Undo")
+shows(["Undo"], ["X||0."], "Nothing to Undo")
 shows(["4", "Redo"], ["X||4"], "Nothing to Redo")
 # Show-all lasts one key; shift is cleared after a key unless sticky.
 shows(["--format", "fixed:2", "2", "Enter", "ShowAll"], ["X||2."])

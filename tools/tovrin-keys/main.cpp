@@ -58,11 +58,11 @@ void StartCalculator(const Options& options)
 }
 
 // One key, then what the main window does after a key: show-all lasts one
-// key, and shift one key unless it is sticky.
+// key (a shift key leaves it), and shift one key unless it is sticky.
 void PressKey(int key)
 {
     HandleButton(KeyOp(key));
-    if (key != KeyShowAll)
+    if (key != KeyShowAll && key != KeyShift)
         UnPrefs.setShowAll(false);
     if (key != KeyShift && !Prefs.stickyShift())
         UnPrefs.setShift(false);
