@@ -10,6 +10,7 @@
 #include "format/Format.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
