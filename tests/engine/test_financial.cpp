@@ -197,6 +197,17 @@ TEST_F(FinancialTest, IrrWithAKnownAnswer)
     EXPECT_NEAR(X(), 12, 1e-8);
 }
 
+TEST_F(FinancialTest, IrrFallsBackWhenTheSecantMethodGivesUp)
+{
+    // 1000 paid now, 100000 received after 37 years: IRR = 100^(1/37) - 1.
+    Regs.registers[RegPaymentsPerYear] = 1;
+    CashFlows({{-1000, 0}, {0, 36}, {100000, 1}});
+    EXPECT_TRUE(std::isnan(solve(npv, -0.1, 0.1)));
+    Result(0);
+    Press({KeyIrr});
+    EXPECT_NEAR(X(), 100 * (std::pow(100.0, 1.0 / 37) - 1), 1e-8);
+}
+
 TEST_F(FinancialTest, IrrTypedGuessBecomesTheStartValue)
 {
     Regs.registers[RegPaymentsPerYear] = 1;
