@@ -202,6 +202,9 @@ TEST(ConvertDecimalNumber, ReadsTheReadablePrefix)
         {"0.3", 0.3},      {"1e999", HUGE_VAL}, {"1e-999", 0}, {"-1e999", -HUGE_VAL},
         {"1,5", 1},        {"2e5x", 2e5},    {"123456789012345678901234567890", 1.2345678901234568e29},
         {"4.9406564584124654e-324", 4.9406564584124654e-324},
+        // Exponents far past the range of any integer type saturate.
+        {"5e+00000000000000000000009223372036854775807", HUGE_VAL},
+        {"5e-99999999999999999999999", 0}, {"0.000e99999999999", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ConvertDecimalNumber(c.text), c.value) << '"' << c.text << '"';
