@@ -60,7 +60,7 @@ TEST_F(EntryTest, ExponentDigitsAndMarks)
     EXPECT_TRUE(EnterNumber(KeyExponent));
     EXPECT_EQ(Typed(), "1e");
     EXPECT_EQ(X(), 1);
-    EXPECT_EQ(UnPrefs.mantissaDigits, 0);
+    EXPECT_EQ(UnPrefs.mantissaDigits, 1); // the mantissa 1 counts
     EXPECT_TRUE(EnterNumber(KeyDigit3));
     EXPECT_EQ(Typed(), "1e3");
     EXPECT_EQ(X(), 1000);
@@ -125,6 +125,21 @@ TEST_F(EntryTest, BackspaceGivesBackItsPlace)
     EnterNumber(KeyBackspace);
     EXPECT_TRUE(EnterNumber(KeyHexB));
     EXPECT_EQ(Typed(), "AAAAAAAB");
+}
+
+TEST_F(EntryTest, TheMantissaOneOfAnExponentCountsAsADigit)
+{
+    // Erasing the exponent mark leaves "1" with room for eleven more digits,
+    // and erasing that "1" ends the entry with a zero count.
+    EnterNumber(KeyExponent);
+    EnterNumber(KeyBackspace);
+    EXPECT_EQ(Typed(), "1");
+    EXPECT_EQ(UnPrefs.mantissaDigits, 1);
+    TypeMany(KeyDigit2, 12);
+    EXPECT_EQ(Typed(), "122222222222");
+    while (UnPrefs.entering())
+        EnterNumber(KeyBackspace);
+    EXPECT_EQ(UnPrefs.mantissaDigits, 0);
 }
 
 TEST_F(EntryTest, BackspaceOverTheLastCharacterEndsTheEntry)
