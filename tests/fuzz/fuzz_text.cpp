@@ -1,8 +1,12 @@
-// Arbitrary text read as a number in every base and word size must never
-// crash, and decimal text must read exactly as the C library reads it in
-// the "C" locale.
+// Arbitrary text read as a number in every base and word size, and pasted
+// from the clipboard, must never crash, and decimal text must read exactly
+// as the C library reads it in the "C" locale.
 #include "engine/State.h"
 #include "format/Format.h"
+
+#ifdef TOVRIN_FUZZ_PASTE
+#include "ui/ClipboardText.h"
+#endif
 
 #include <clocale>
 #include <cmath>
@@ -47,6 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         }
     }
+#ifdef TOVRIN_FUZZ_PASTE
+    // The paste path: any clipboard text becomes a short number text.
+    const QString clipboard = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+    for (unsigned base = 0; base < 4; ++base) {
+        UnPrefs.setBase(base);
+        QByteArray number = PasteText(clipboard);
+        if (number.size() > PasteTextLength) {
+            std::fprintf(stderr, "pasted text of %d characters\n", int(number.size()));
+            std::abort();
+        }
+        ConvertNumber(number.constData(), 1929);
+    }
+#endif
     if (PlainDecimal(text)) {
         std::setlocale(LC_ALL, "C");
         double ours = ConvertDecimalNumber(text.c_str());
