@@ -19,12 +19,14 @@ namespace {
 
 void Fail(const char* what)
 {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::fprintf(stderr, "invariant broken: %s (entry \"%.49s\", base %u)\n", what, UnPrefs.entryText,
+                 UnPrefs.base());
     std::abort();
 }
 
 // The entry text: an optional "-", digits with at most one ".", then
-// optionally "e", an optional "-" and up to three digits.
+// optionally "e", an optional "-" and up to three digits.  Digits are
+// decimal or hexadecimal, since a typed number goes on in a new base.
 bool WellFormedEntry(const char* text)
 {
     const char* p = text;
@@ -44,9 +46,11 @@ bool WellFormedEntry(const char* text)
         ++p;
         if (*p == '-')
             ++p;
+        // A hexadecimal letter typed into an exponent switches the base and
+        // goes on in the exponent, so letters may follow the mark too.
         int digits = 0;
         for (; *p; ++p, ++digits)
-            if (*p < '0' || *p > '9' || digits >= 3)
+            if (!((*p >= '0' && *p <= '9') || (*p >= 'A' && *p <= 'F')) || digits >= 3)
                 return false;
     }
     return *p == '\0';
