@@ -1,0 +1,296 @@
+"""Tests of the generated pictures in resources/ and of their generator.
+
+The PNG files are decoded here with an independent reader (CRC checks,
+all five scanline filters) so that a fault in the generator's encoder
+shows up instead of being read back by the same code.
+
+Run from the repository root:  python3 -m unittest discover tests/artwork
+"""
+
+import importlib.util
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+import zlib
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+TOOL = os.path.join(ROOT, "tools", "make-artwork.py")
+RESOURCES = os.path.join(ROOT, "resources")
+
+# Every code the built-in key maps of the main keypad hold (function rows
+# of Standard to Conversion, normal and shifted, and the four main grids).
+KEY_MAP_CODES = {
+    54, 55, 56, 58, 66, 59, 166, 64, 65, 60, 61, 67, 177, 176,
+    69, 70, 71, 72, 73, 45, 36, 85, 79, 80, 81, 46,
+    77, 75, 76, 74, 83, 84, 78, 86, 88, 87, 82, 68,
+    89, 90, 91, 95, 97, 98, 96, 99, 100,
+    92, 93, 94, 104, 106, 108, 101, 102, 103, 105, 107, 109,
+    118, 112, 113, 119, 117, 111, 37, 126, 121, 128, 124, 110,
+    120, 114, 115, 116, 123, 127, 122, 129, 125,
+    130, 131, 13, 14, 15, 134, 132, 133, 10, 11, 12, 135,
+    141, 140, 167, 169, 171, 137, 138, 139, 168, 170, 172, 136,
+    142, 143, 154, 155, 159, 165, 145, 144, 156, 157, 158, 164,
+    146, 147, 160, 163, 150, 151, 149, 148, 162, 161, 152, 153,
+    30, 31, 27, 19, 18, 20, 47, 48, 7, 8, 9, 25, 49, 50, 4, 5, 6, 24,
+    52, 42, 1, 2, 3, 23, 53, 21, 0, 16, 26, 22,
+    29, 57, 28, 184, 174, 175, 35, 51, 44, 173,
+    33, 34, 38, 40, 43, 39, 41, 32,
+}
+# Glyph-only codes: the comma radix point and the integer-mode faces.
+GLYPH_ONLY_CODES = {17, 178, 179, 180, 181, 182, 183}
+HIGHEST_CODE = 184
+STATUS_COUNTS = {"input": 2, "mem": 1, "prefix": 7, "enter": 1, "hyp": 1,
+                 "trig": 2, "begin": 1, "int": 3}
+
+
+def load_tool():
+    module_spec = importlib.util.spec_from_file_location("make_artwork", TOOL)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
+    return module
+
+
+def read_png(path):
+    """Decode a PNG; return (width, height, bit depth, colour type, rows).
+
+    Rows are lists of samples: for 1-bit greyscale one 0/1 value per pixel,
+    for RGBA one (r, g, b, a) tuple per pixel.
+    """
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG: %s" % path
+    pos, idat, header = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        crc, = struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])
+        assert zlib.crc32(kind + body) & 0xFFFFFFFF == crc, "bad CRC in %s" % path
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, ctype, _, _, interlace = header
+    assert interlace == 0
+    channels = {0: 1, 6: 4}[ctype]
+    bpp = max(1, channels * depth // 8)
+    stride = (width * channels * depth + 7) // 8
+    raw = zlib.decompress(idat)
+    rows, prior = [], bytearray(stride)
+    for y in range(height):
+        line = raw[y * (stride + 1):(y + 1) * (stride + 1)]
+        ftype, cur = line[0], bytearray(line[1:])
+        for i in range(stride):
+            a = cur[i - bpp] if i >= bpp else 0
+            b = prior[i]
+            c = prior[i - bpp] if i >= bpp else 0
+            if ftype == 1:
+                cur[i] = (cur[i] + a) & 0xFF
+            elif ftype == 2:
+                cur[i] = (cur[i] + b) & 0xFF
+            elif ftype == 3:
+                cur[i] = (cur[i] + (a + b) // 2) & 0xFF
+            elif ftype == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                pred = a if pa <= pb and pa <= pc else (b if pb <= pc else c)
+                cur[i] = (cur[i] + pred) & 0xFF
+        if depth == 1:
+            rows.append([(cur[x // 8] >> (7 - x % 8)) & 1 for x in range(width)])
+        else:
+            rows.append([tuple(cur[x * 4:x * 4 + 4]) for x in range(width)])
+        prior = cur
+    return width, height, depth, ctype, rows
+
+
+def cell(rows, code, size):
+    """The pixels of glyph *code* cut from a decoded sheet; 1 = ink."""
+    w, h = size
+    left, top = (code % 10) * w, (code // 10) * h
+    return tuple(tuple(1 - rows[top + y][left + x] for x in range(w)) for y in range(h))
+
+
+def ink(pixels):
+    return sum(map(sum, pixels))
+
+
+class GeneratorOutputTest(unittest.TestCase):
+    def run_tool(self, *args):
+        return subprocess.run([sys.executable, TOOL] + list(args),
+                              capture_output=True, text=True)
+
+    def test_committed_files_are_up_to_date(self):
+        result = self.run_tool("--check", RESOURCES)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_check_names_a_changed_and_a_missing_file(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            copy = os.path.join(tmp, "resources")
+            shutil.copytree(RESOURCES, copy)
+            with open(os.path.join(copy, "tovrin", "glyphs.png"), "ab") as f:
+                f.write(b"\0")
+            os.remove(os.path.join(copy, "copy.png"))
+            result = self.run_tool("--check", copy)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("tovrin/glyphs.png", result.stdout)
+        self.assertIn("copy.png", result.stdout)
+        self.assertNotIn("paste.png", result.stdout)
+
+
+class GlyphSheetTest(unittest.TestCase):
+    SHEETS = {"glyphs.png": (19, 11), "glyphs-hires.png": (33, 17)}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sheets = {}
+        for name in cls.SHEETS:
+            cls.sheets[name] = read_png(os.path.join(RESOURCES, "tovrin", name))
+        cls.tool = load_tool()
+        cls.table = cls.tool.read_glyph_table()
+
+    def test_size_and_one_bit_greyscale(self):
+        for name, (w, h) in self.SHEETS.items():
+            width, height, depth, ctype, _ = self.sheets[name]
+            self.assertEqual((width, height), (10 * w, 19 * h), name)
+            self.assertEqual((depth, ctype), (1, 0), name)
+
+    def test_ink_is_black_on_white(self):
+        # Labels cover a small part of the sheet; an inverted mask would not.
+        for name, (width, height, _, _, rows) in self.sheets.items():
+            black = sum(row.count(0) for row in rows)
+            self.assertLess(black, width * height // 4, name)
+
+    def test_every_key_code_has_a_glyph(self):
+        # User keys may hold any code, so every code up to the highest needs
+        # a face; the built-in maps and glyph-only codes are named explicitly.
+        required = KEY_MAP_CODES | GLYPH_ONLY_CODES | set(range(HIGHEST_CODE + 1))
+        for name, size in self.SHEETS.items():
+            rows = self.sheets[name][4]
+            for code in sorted(required):
+                self.assertGreater(ink(cell(rows, code, size)), 0, (name, code))
+
+    def test_unused_cells_are_empty(self):
+        for name, size in self.SHEETS.items():
+            rows = self.sheets[name][4]
+            for code in range(HIGHEST_CODE + 1, 190):
+                self.assertEqual(ink(cell(rows, code, size)), 0, (name, code))
+
+    def test_different_labels_have_different_faces(self):
+        # Catches glyphs drawn into the wrong cell or copied over another.
+        for name, size in self.SHEETS.items():
+            rows = self.sheets[name][4]
+            seen = {}
+            for code, (large, small) in sorted(self.table.items()):
+                text = large if size == (33, 17) else small
+                face = cell(rows, code, size)
+                if face in seen:
+                    self.assertEqual(seen[face][1], text, (name, code, seen[face][0]))
+                seen.setdefault(face, (code, text))
+
+    def test_integer_faces_differ_from_ordinary_ones(self):
+        pairs = [(19, 178), (57, 179), (22, 180), (23, 181), (24, 182), (25, 183)]
+        for name, size in self.SHEETS.items():
+            rows = self.sheets[name][4]
+            for plain, integer in pairs:
+                self.assertNotEqual(cell(rows, plain, size), cell(rows, integer, size))
+
+    def test_glyphs_stay_inside_their_cells(self):
+        # Each cell of the sheet must be exactly the label drawn on its own,
+        # so no glyph spills into a neighbour.
+        for name, size in self.SHEETS.items():
+            rows = self.sheets[name][4]
+            for code, (large, small) in self.table.items():
+                text = large if size == (33, 17) else small
+                alone = self.tool.glyph_cell(text, size)
+                expected = tuple(tuple(alone.get(x, y) for x in range(size[0]))
+                                 for y in range(size[1]))
+                self.assertEqual(cell(rows, code, size), expected, (name, code))
+
+    def test_label_too_long_for_its_cell_is_refused(self):
+        with self.assertRaises(ValueError):
+            self.tool.glyph_cell("MEMORY", (19, 11))
+
+    def test_unknown_character_is_refused(self):
+        with self.assertRaises(KeyError):
+            self.tool.glyph_cell("\u263a", (19, 11))
+
+
+class StatusImageTest(unittest.TestCase):
+    def test_height_and_equal_glyph_slots(self):
+        for name, count in STATUS_COUNTS.items():
+            path = os.path.join(RESOURCES, "tovrin", "status_%s_hires.png" % name)
+            width, height, depth, ctype, rows = read_png(path)
+            self.assertEqual((height, depth, ctype), (11, 1, 0), name)
+            self.assertEqual(width % count, 0, name)
+            slot = width // count
+            faces = []
+            for i in range(count):
+                face = tuple(tuple(1 - rows[y][x] for x in range(i * slot, (i + 1) * slot))
+                             for y in range(height))
+                self.assertGreater(ink(face), 0, (name, i))
+                # A glyph must not run into the next slot.
+                self.assertEqual(sum(face[y][0] + face[y][-1] for y in range(height)), 0,
+                                 (name, i))
+                faces.append(face)
+            self.assertEqual(len(set(faces)), count, name)
+
+
+class ColourIconTest(unittest.TestCase):
+    def icon(self, relative):
+        return read_png(os.path.join(RESOURCES, *relative.split("/")))
+
+    def assert_visible_rgba(self, relative, size=None):
+        width, height, depth, ctype, rows = self.icon(relative)
+        self.assertEqual((depth, ctype), (8, 6), relative)
+        if size:
+            self.assertEqual((width, height), size, relative)
+        opaque = sum(1 for row in rows for px in row if px[3])
+        self.assertGreater(opaque, width * height // 5, relative)
+        return rows
+
+    def test_function_and_register_icons(self):
+        names = ["standard", "financial", "scientific", "statistical",
+                 "programmer", "conversion", "user"]
+        pictures = [self.assert_visible_rgba("tovrin/function_%s.png" % n, (24, 24))
+                    for n in names]
+        pictures += [self.assert_visible_rgba("tovrin/userreg_%d.png" % d, (24, 24))
+                     for d in range(10)]
+        self.assertEqual(len({str(p) for p in pictures}), len(pictures))
+
+    def test_edit_icons_and_logo(self):
+        for name in ("copy.png", "paste.png"):
+            width, _, _, _, _ = self.icon(name)
+            self.assertIn(width, (16, 24))
+            self.assert_visible_rgba(name, (width, width))
+        width, height, _, _, _ = self.icon("tovrin/logo.png")
+        self.assertTrue(64 <= width <= 96 and 64 <= height <= 96)
+        self.assert_visible_rgba("tovrin/logo.png")
+
+
+class ResourceListTest(unittest.TestCase):
+    def test_qrc_lists_exactly_the_pictures(self):
+        root = ET.parse(os.path.join(RESOURCES, "tovrin.qrc")).getroot()
+        resource, = root.findall("qresource")
+        self.assertEqual(resource.get("prefix"), "/")
+        listed = {f.text for f in resource.findall("file")}
+        self.assertTrue(all(f.get("alias") is None for f in resource.findall("file")))
+        present = set()
+        for folder, _, files in os.walk(RESOURCES):
+            for f in files:
+                if f.endswith(".png"):
+                    present.add(os.path.relpath(os.path.join(folder, f), RESOURCES)
+                                .replace(os.sep, "/"))
+        self.assertEqual(listed, present)
+        for needed in ("tovrin/glyphs.png", "tovrin/glyphs-hires.png", "copy.png",
+                       "paste.png", "tovrin/logo.png", "tovrin/status_trig_hires.png",
+                       "tovrin/userreg_9.png", "tovrin/function_user.png"):
+            self.assertIn(needed, listed)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,134 @@
+// The base of every on-screen keypad: a grid of equal buttons that turns
+// taps into key operation codes.
+#pragma once
+
+#include "ButtonColor.h"
+#include "engine/KeyOp.h"
+#include "engine/State.h"
+
+#include <QBitmap>
+#include <QWidget>
+
+#include <cstdint>
+
+class QPainter;
+
+// The colour style a key face is drawn in.
+ButtonStyle KeyButtonStyle(KeyOp code);
+
+class Keyboard : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Keyboard(QWidget* parent = nullptr);
+
+    // Properties.  Changing rpn or commaRadix rebuilds the pictures; the
+    // others only store the value and the owner repaints.
+    void setRpn(bool on);
+    bool getRpn() const { return rpn; }
+    void setCommaRadix(bool on);
+    bool getCommaRadix() const { return commaRadix; }
+    void setLandscape(bool on) { landscape = on; }
+    bool getLandscape() const { return landscape; }
+    void setFunction(int value) { function = value; }
+    int getFunction() const { return function; }
+    // With sticky set, changing the shift state clears the highlight first.
+    void setShifted(bool on);
+    bool getShifted() const { return shifted; }
+    void setActive(bool on) { active = on; }
+    bool getActive() const { return active; }
+    void setSticky(bool on) { sticky = on; }
+    bool getSticky() const { return sticky; }
+
+    int getRows() const { return rows; }
+    int getCols() const { return cols; }
+    int getSpacing() const { return spacing; }
+    int getButtonWidth() const { return buttonWidth; }
+    int getButtonHeight() const { return buttonHeight; }
+    int getLeft() const { return left; }
+    int getTop() const { return top; }
+    bool getPressed() const { return pressed; }
+    int getHighlightedRow() const { return highlightedRow; }
+    int getHighlightedCol() const { return highlightedCol; }
+
+    // Builds the five key colour sets from the table and rebuilds the pictures.
+    void setColorTable(ColorTable* table);
+    const ButtonColor& getButtonColor(ButtonStyle style) const { return buttonColors[style]; }
+
+    // Discards the cached pictures.
+    virtual void rebuildBitmaps();
+    // Paints the whole keypad from the cached pictures.  Outside of a paint
+    // event it schedules a repaint instead.
+    virtual void drawKeyboard();
+    virtual void backgroundColorChange(const QColor& previous);
+    virtual void paletteChange(const QPalette& previous);
+    virtual void styleChange();
+
+    // The code of a cell (rows and columns from 1); KeyNone when there is none.
+    virtual KeyOp getKey(int row, int col, bool shifted);
+    // The cell under a widget position; false and 0, 0 outside every button.
+    virtual bool getRowCol(int x, int y, int& row, int& col);
+    // Draws the cell sunken and the previous one raised again (unless
+    // keepPrevious, which leaves it drawn sunken).  Row 0 and column 0
+    // highlight nothing.
+    virtual void highlightButton(int row, int col, bool keepPrevious);
+    void highlightButton(int row, int col) { highlightButton(row, col, false); }
+
+    // Draws one button of the target's size: the key face of the code
+    // (after the comma and integer-mode substitutions), raised or sunken.
+    void drawButtonBitmap(QPixmap& target, KeyOp code, bool highlighted);
+    // The code whose face a key shows: the comma for the radix point when
+    // the comma radix is set, the integer-mode key while integer functions
+    // are in force.
+    KeyOp faceCode(KeyOp code) const;
+    // True when a button of this size uses the high-resolution glyph sheet.
+    static bool usesHiresGlyphs(int width, int height);
+
+signals:
+    void buttonPressed(KeyOp key);
+
+protected:
+    // The widget rectangle of the button whose top-left cell is (row, col).
+    virtual QRect buttonRect(int row, int col) const;
+    // The painter of the paint event in progress, or null.
+    QPainter* activePainter() const { return painter; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    bool rpn = false;
+    bool commaRadix = false;
+    bool landscape = false;
+    int function = 0;
+    bool shifted = false;
+    bool active = true;
+    bool sticky = false;
+    int rows = 0;
+    int cols = 0;
+    int spacing = 2;
+    int buttonWidth = 0;
+    int buttonHeight = 0;
+    int left = 0;
+    int top = 0;
+    bool pressed = false;
+    uint16_t pressedRow = 0;
+    uint16_t pressedCol = 0;
+    uint16_t highlightedRow = 0;
+    uint16_t highlightedCol = 0;
+    ButtonColor buttonColors[ButtonStyleCount];
+    QBitmap glyphs;
+    QBitmap glyphsHires;
+
+private:
+    void drawSunken(QPainter& painter, int row, int col);
+    void updateCell(int row, int col);
+
+    // A cell left drawn sunken by highlightButton(..., true), such as the
+    // shift key while shift is on; 0, 0 = none.
+    uint16_t keptRow = 0;
+    uint16_t keptCol = 0;
+    QPainter* painter = nullptr;
+};
