@@ -83,8 +83,9 @@ double ConvertDecimalNumber(const char* text)
             anyDigit = true;
         }
     }
+    // No digit: nothing was read, and that is a plain 0 ("-", ".", "").
     if (!anyDigit)
-        return negative ? -0.0 : 0.0;
+        return 0.0;
     const char* end = p;
     if (*p == 'e' || *p == 'E') {
         const char* q = p + 1;

@@ -1,0 +1,321 @@
+#include "Programmer.h"
+
+#include "Stack.h"
+#include "State.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr uint32_t NaNPattern = 0x7FFFFFFF;
+
+bool IsSignedWord(uint16_t wordLabel)
+{
+    return ((wordLabel - LabelU8) & 1) != 0;
+}
+
+// The 32-bit pattern of a double read as an unsigned or signed 32-bit
+// number: truncated toward zero, out-of-range values saturating.
+uint32_t Pattern(double v, bool signedKind)
+{
+    if (std::isnan(v))
+        return NaNPattern;
+    double t = std::trunc(v);
+    if (t < -2147483648.0)
+        return 0x80000000u;
+    if (signedKind) {
+        if (t > 2147483647.0)
+            return 0x7FFFFFFFu;
+        return uint32_t(int32_t(t));
+    }
+    if (t >= 4294967296.0)
+        return 0xFFFFFFFFu;
+    if (t < 0)
+        return uint32_t(int32_t(t));
+    return uint32_t(t);
+}
+
+// A value's pattern, read with the kind of its own word label, or with
+// `producedSigned` when it has none.
+uint32_t ReadPattern(double v, uint16_t label, bool producedSigned)
+{
+    return Pattern(v, IsWordLabel(label) ? IsSignedWord(label) : producedSigned);
+}
+
+uint32_t WordMask(uint16_t wordLabel)
+{
+    switch (wordLabel) {
+    case LabelU8: case LabelS8: return 0xFF;
+    case LabelU16: case LabelS16: return 0xFFFF;
+    default: return 0xFFFFFFFF;
+    }
+}
+
+// Keeps the low bits of a pattern that fit the word and returns them as the
+// number they mean in that word; 0 without a word.
+double Reduce(uint32_t pattern, uint16_t wordLabel)
+{
+    if (!IsWordLabel(wordLabel))
+        return 0.0;
+    uint32_t mask = WordMask(wordLabel);
+    uint32_t bits = pattern & mask;
+    if (IsSignedWord(wordLabel) && (bits & (mask ^ (mask >> 1))))
+        return double(int64_t(bits) - int64_t(mask) - 1);
+    return double(bits);
+}
+
+// A value read and reduced to a word, as its low bits.
+uint32_t ReadWord(double v, uint16_t label, uint16_t wordLabel)
+{
+    return ReadPattern(v, label, IsSignedWord(wordLabel)) & WordMask(wordLabel);
+}
+
+// The same as a signed number when the word is signed.
+int64_t WordValue(uint32_t bits, uint16_t wordLabel)
+{
+    return int64_t(Reduce(bits, wordLabel));
+}
+
+enum class Op { And, Or, Xor, Add, Subtract, Multiply, Divide };
+
+double TwoOperands(Op op, double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    uint16_t w = IntegerUnit(0);
+    if (!IsWordLabel(w))
+        return op == Op::Divide ? std::numeric_limits<double>::quiet_NaN() : 0.0;
+    uint32_t a = ReadWord(y, yLabel, w);
+    uint32_t b = ReadWord(x, xLabel, w);
+    uint32_t r = 0;
+    switch (op) {
+    case Op::And: r = a & b; break;
+    case Op::Or: r = a | b; break;
+    case Op::Xor: r = a ^ b; break;
+    case Op::Add: r = a + b; break;
+    case Op::Subtract: r = a - b; break;
+    case Op::Multiply: r = a * b; break;
+    case Op::Divide:
+        if (b == 0)
+            return std::numeric_limits<double>::quiet_NaN();
+        // Through 64 bits, so that the most negative word divided by -1
+        // wraps to itself instead of overflowing.
+        r = uint32_t(WordValue(a, w) / WordValue(b, w));
+        break;
+    }
+    return Reduce(r, w);
+}
+
+enum class ShiftKind { Left, Right, Arithmetic, Rotate };
+
+double ShiftOperation(ShiftKind kind, double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    uint16_t s = IntegerUnit(yLabel);
+    unsigned bytes = IntegerSize(yLabel);
+    uint32_t p = IntegerAsUnsigned32(y, yLabel);
+    int32_t n = IntegerAsSigned32(x, xLabel);
+    unsigned long r = 0;
+    switch (kind) {
+    case ShiftKind::Left: r = shift(p, bytes, n == INT32_MIN ? INT32_MAX : -n, false); break;
+    case ShiftKind::Right: r = shift(p, bytes, n, false); break;
+    case ShiftKind::Arithmetic: r = shift(p, bytes, n, true); break;
+    case ShiftKind::Rotate: r = rotate(p, bytes, n); break;
+    }
+    return Reduce(uint32_t(r), s);
+}
+
+} // namespace
+
+bool IsWordLabel(uint16_t label)
+{
+    return label >= LabelU8 && label <= LabelS32;
+}
+
+uint16_t IntegerUnit(uint16_t label)
+{
+    if (IsWordLabel(label))
+        return label;
+    unsigned size = Prefs.integerSize();
+    return size <= 5 ? uint16_t(LabelU8 + size) : 0;
+}
+
+uint16_t IntegerUnitDefaultS32(uint16_t label)
+{
+    return IsWordLabel(label) ? label : uint16_t(LabelS32);
+}
+
+uint16_t NonIntegerUnit(uint16_t label)
+{
+    return IsWordLabel(label) ? 0 : label;
+}
+
+unsigned IntegerSize(uint16_t label)
+{
+    switch (IntegerUnit(label)) {
+    case LabelU8: case LabelS8: return 1;
+    case LabelU16: case LabelS16: return 2;
+    default: return 4;
+    }
+}
+
+uint32_t IntegerMask(uint16_t label)
+{
+    return WordMask(IntegerUnit(label));
+}
+
+uint32_t IntegerAsUnsigned8(double value, uint16_t label)
+{
+    return ReadPattern(value, label, false) & 0xFF;
+}
+
+int32_t IntegerAsSigned8(double value, uint16_t label)
+{
+    return int8_t(ReadPattern(value, label, true) & 0xFF);
+}
+
+uint32_t IntegerAsUnsigned16(double value, uint16_t label)
+{
+    return ReadPattern(value, label, false) & 0xFFFF;
+}
+
+int32_t IntegerAsSigned16(double value, uint16_t label)
+{
+    return int16_t(ReadPattern(value, label, true) & 0xFFFF);
+}
+
+uint32_t IntegerAsUnsigned32(double value, uint16_t label)
+{
+    return ReadPattern(value, label, false);
+}
+
+int32_t IntegerAsSigned32(double value, uint16_t label)
+{
+    return int32_t(ReadPattern(value, label, true));
+}
+
+double IntegerAnd(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::And, y, yLabel, x, xLabel);
+}
+
+double IntegerOr(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Or, y, yLabel, x, xLabel);
+}
+
+double IntegerXor(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Xor, y, yLabel, x, xLabel);
+}
+
+double IntegerAdd(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Add, y, yLabel, x, xLabel);
+}
+
+double IntegerSubtract(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Subtract, y, yLabel, x, xLabel);
+}
+
+double IntegerMultiply(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Multiply, y, yLabel, x, xLabel);
+}
+
+double IntegerDivide(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Divide, y, yLabel, x, xLabel);
+}
+
+double IntegerShiftLeft(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return ShiftOperation(ShiftKind::Left, y, yLabel, x, xLabel);
+}
+
+double IntegerShiftRight(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return ShiftOperation(ShiftKind::Right, y, yLabel, x, xLabel);
+}
+
+double IntegerArithmeticShiftRight(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return ShiftOperation(ShiftKind::Arithmetic, y, yLabel, x, xLabel);
+}
+
+double IntegerRotate(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return ShiftOperation(ShiftKind::Rotate, y, yLabel, x, xLabel);
+}
+
+double OnesComplement(double v, uint16_t label)
+{
+    uint16_t w = IntegerUnit(label);
+    if (!IsWordLabel(w))
+        return 0.0;
+    return Reduce(~ReadWord(v, label, w), w);
+}
+
+double TwosComplement(double v, uint16_t label)
+{
+    uint16_t w = IntegerUnit(label);
+    if (!IsWordLabel(w))
+        return 0.0;
+    return Reduce(~ReadWord(v, label, w) + 1, w);
+}
+
+uint16_t IntegerConvertX(uint16_t label)
+{
+    uint16_t t = IntegerUnit(label);
+    if (IsWordLabel(t)) {
+        double x = Reduce(ReadWord(UnPrefs.stack[0], UnPrefs.stackLabel[0], t), t);
+        StoreX(x);
+    }
+    LabelX(t);
+    return t;
+}
+
+unsigned long shift(unsigned long value, unsigned int bytes, int count, bool arithmetic)
+{
+    value &= 0xFFFFFFFFul;
+    unsigned bits = 8 * bytes;
+    if (bits == 0 || bits > 32)
+        bits = 32;
+    unsigned long signBit = 1ul << (bits - 1);
+    if (count > 0) {
+        if (unsigned(count) > bits)
+            count = int(bits);
+        bool negative = (value & signBit) != 0;
+        for (int i = 0; i < count; ++i) {
+            value >>= 1;
+            if (arithmetic && negative)
+                value |= signBit;
+            else
+                value &= ~signBit;
+        }
+    } else if (count < 0) {
+        // Every bit leaves a 32-bit pattern after 32 places.
+        long long places = -static_cast<long long>(count);
+        value = places >= 32 ? 0 : (value << places) & 0xFFFFFFFFul;
+    }
+    return value;
+}
+
+unsigned long rotate(unsigned long value, unsigned int bytes, int count)
+{
+    value &= 0xFFFFFFFFul;
+    unsigned bits = 8 * bytes;
+    if (bits == 0 || bits > 32)
+        bits = 32;
+    unsigned long topBit = 1ul << (bits - 1);
+    unsigned r = uint32_t(count) % bits;
+    for (unsigned i = 0; i < r; ++i) {
+        bool low = (value & 1) != 0;
+        value >>= 1;
+        if (low)
+            value |= topBit;
+        else
+            value &= ~topBit;
+    }
+    return value;
+}

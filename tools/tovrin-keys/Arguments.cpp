@@ -1,0 +1,282 @@
+#include "Arguments.h"
+
+#include "engine/KeyOp.h"
+
+#include <charconv>
+#include <strings.h>
+
+namespace {
+
+bool Equal(const std::string& a, const char* b)
+{
+    return strcasecmp(a.c_str(), b) == 0;
+}
+
+// The index of `value` in `names` (exact spelling), or -1.
+int IndexOf(const std::string& value, std::initializer_list<const char*> names)
+{
+    int i = 0;
+    for (const char* name : names) {
+        if (value == name)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+// A whole decimal number within [low, high], or false.
+bool ReadInt(const std::string& text, int low, int high, int& value)
+{
+    const char* end = text.data() + text.size();
+    std::from_chars_result r = std::from_chars(text.data(), end, value);
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && value >= low && value <= high;
+}
+
+bool ReadFormat(const std::string& value, Options& options)
+{
+    std::string name = value, places;
+    size_t colon = value.find(':');
+    if (colon != std::string::npos) {
+        name = value.substr(0, colon);
+        places = value.substr(colon + 1);
+    }
+    // Display format codes in the order of the names.
+    static const int codes[] = {0, 3, 1, 2};
+    int index = IndexOf(name, {"general", "fixed", "scientific", "engineering"});
+    if (index < 0)
+        return false;
+    options.format = codes[index];
+    if (colon == std::string::npos)
+        return true;
+    if (places == "all") {
+        options.digits = 0;
+        return true;
+    }
+    int n;
+    if (!ReadInt(places, 0, 12, n))
+        return false;
+    options.digits = n + 1;
+    return true;
+}
+
+// Applies an option that takes a value; false when the value is not one of
+// the option's.
+bool ReadOptionValue(const std::string& option, const std::string& value, Options& options)
+{
+    int n;
+    if (option == "--input") {
+        options.input = IndexOf(value, {"simple", "precedence", "rpn"});
+        return options.input >= 0;
+    }
+    if (option == "--function") {
+        options.function = IndexOf(value, {"standard", "financial", "scientific", "statistical",
+                                           "programmer", "conversion", "user"});
+        return options.function >= 0;
+    }
+    if (option == "--stack") {
+        if (!ReadInt(value, 4, 20, n) || n % 4 != 0)
+            return false;
+        options.stackSize = n;
+        return true;
+    }
+    if (option == "--word") {
+        options.word = IndexOf(value, {"u8", "s8", "u16", "s16", "u32", "s32"});
+        return options.word >= 0;
+    }
+    if (option == "--format")
+        return ReadFormat(value, options);
+    if (option == "--registers") {
+        if (!ReadInt(value, 10, 100, n) || (n != 10 && n != 100))
+            return false;
+        options.registers = n;
+        return true;
+    }
+    if (option == "--levels")
+        return ReadInt(value, 1, 20, options.levels);
+    if (option == "--state") {
+        options.stateFile = value;
+        return !value.empty();
+    }
+    return false;
+}
+
+bool TakesValue(const std::string& option)
+{
+    return IndexOf(option, {"--input", "--function", "--stack", "--word", "--format", "--registers",
+                            "--levels", "--state"}) >= 0;
+}
+
+bool ReadKey(const std::string& token, std::vector<Action>& actions)
+{
+    if (Equal(token, "Undo")) {
+        actions.push_back({Action::Undo, 0});
+        return true;
+    }
+    if (Equal(token, "Redo")) {
+        actions.push_back({Action::Redo, 0});
+        return true;
+    }
+    if (token.size() > 9 && Equal(token.substr(0, 9), "Function=")) {
+        int function = FunctionFromName(token.substr(9));
+        if (function < 0)
+            return false;
+        actions.push_back({Action::SelectFunction, function});
+        return true;
+    }
+    if (token.size() > 1 && token[0] == '#') {
+        int code;
+        if (!ReadInt(token.substr(1), 0, 255, code))
+            return false;
+        actions.push_back({Action::Key, code});
+        return true;
+    }
+    int code = KeyOpFromName(token.c_str());
+    if (code >= 0) {
+        actions.push_back({Action::Key, code});
+        return true;
+    }
+    std::vector<int> keys;
+    if (!NumberKeys(token, keys))
+        return false;
+    for (int key : keys)
+        actions.push_back({Action::Key, key});
+    return true;
+}
+
+// Appends the digit keys of a run of decimal digits at `p`; returns how many.
+size_t Digits(const std::string& text, size_t p, std::vector<int>& keys)
+{
+    size_t start = p;
+    for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
+        keys.push_back(KeyDigit0 + (text[p] - '0'));
+    return p - start;
+}
+
+} // namespace
+
+int FunctionFromName(const std::string& name)
+{
+    static const char* names[] = {"standard", "financial", "scientific", "statistical",
+                                  "programmer", "conversion", "user"};
+    for (int i = 0; i < 7; ++i)
+        if (Equal(name, names[i]))
+            return i;
+    return -1;
+}
+
+bool NumberKeys(const std::string& token, std::vector<int>& keys)
+{
+    keys.clear();
+    size_t p = 0;
+    bool negative = p < token.size() && token[p] == '-';
+    if (negative)
+        ++p;
+    size_t mantissaDigits = Digits(token, p, keys);
+    p += mantissaDigits;
+    if (p < token.size() && token[p] == '.') {
+        keys.push_back(KeyPoint);
+        size_t fraction = Digits(token, p + 1, keys);
+        p += 1 + fraction;
+        mantissaDigits += fraction;
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (negative)
+        keys.push_back(KeyChangeSign);
+    if (p < token.size() && (token[p] == 'e' || token[p] == 'E')) {
+        ++p;
+        keys.push_back(KeyExponent);
+        bool negativeExponent = p < token.size() && token[p] == '-';
+        if (negativeExponent || (p < token.size() && token[p] == '+'))
+            ++p;
+        size_t exponentDigits = Digits(token, p, keys);
+        if (exponentDigits == 0)
+            return false;
+        p += exponentDigits;
+        if (negativeExponent)
+            keys.push_back(KeyChangeSign);
+    }
+    return p == token.size();
+}
+
+bool ParseArguments(int argc, char** argv, Options& options, std::vector<Action>& actions,
+                    std::string& error)
+{
+    int i = 1;
+    // Options come first; the first argument that is not one starts the keys.
+    for (; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.compare(0, 2, "--") != 0)
+            break;
+        if (arg == "--help") {
+            options.help = true;
+            return true;
+        }
+        if (arg == "--version") {
+            options.version = true;
+            return true;
+        }
+        if (arg == "--comma") {
+            options.comma = true;
+            continue;
+        }
+        if (arg == "--sticky") {
+            options.sticky = true;
+            continue;
+        }
+        std::string option = arg, value;
+        size_t equals = arg.find('=');
+        if (equals != std::string::npos) {
+            option = arg.substr(0, equals);
+            value = arg.substr(equals + 1);
+        } else if (TakesValue(option)) {
+            if (i + 1 >= argc) {
+                error = "option " + option + " needs a value";
+                return false;
+            }
+            value = argv[++i];
+        }
+        if (!TakesValue(option)) {
+            error = "unknown option " + arg;
+            return false;
+        }
+        if (!ReadOptionValue(option, value, options)) {
+            error = "bad value '" + value + "' for option " + option;
+            return false;
+        }
+    }
+    for (; i < argc; ++i) {
+        std::string token = argv[i];
+        if (!ReadKey(token, actions)) {
+            error = "unknown key '" + token + "'";
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* UsageText()
+{
+    return "Usage: tovrin-keys [OPTION]... [KEY]...\n"
+           "Presses KEYs on the calculator engine and prints the stack as the display shows it,\n"
+           "one line per level: NAME<TAB>LABEL<TAB>TEXT, the highest level first.\n"
+           "\n"
+           "Options (before the keys):\n"
+           "  --input simple|precedence|rpn     input mode\n"
+           "  --function NAME                   standard, financial, scientific, statistical,\n"
+           "                                    programmer, conversion or user\n"
+           "  --stack 4|8|12|16|20              RPN stack depth\n"
+           "  --word u8|s8|u16|s16|u32|s32      default integer word\n"
+           "  --format general|fixed|scientific|engineering[:all|0..12]\n"
+           "                                    display format and decimal places\n"
+           "  --registers 10|100                one- or two-digit register numbers\n"
+           "  --comma                           comma as radix mark\n"
+           "  --sticky                          sticky shift\n"
+           "  --levels N                        stack levels to print, 1 to 20 (default 1)\n"
+           "  --state FILE                      load and save the state records in FILE\n"
+           "  --help, --version\n"
+           "\n"
+           "Keys: a key name without its Key prefix (Digit7, Add, Enter, Sin, WordU8, ...),\n"
+           "a decimal number (12, 1.50, -3, 2e-5), #N for key code N, Undo, Redo,\n"
+           "Function=NAME.\n";
+}

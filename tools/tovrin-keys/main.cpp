@@ -1,0 +1,121 @@
+// tovrin-keys: presses keys on the calculator engine, headless, and prints
+// the stack as the display shows it.  For scripts and tests.
+
+#include "Arguments.h"
+#include "StackText.h"
+
+#include "engine/Calculator.h"
+#include "engine/State.h"
+#include "engine/Undo.h"
+
+#include <cstdio>
+
+#ifndef TOVRIN_VERSION
+#define TOVRIN_VERSION "0"
+#endif
+
+namespace {
+
+// The state of a first start with an empty settings file, then the options.
+void StartCalculator(const Options& options)
+{
+    ResetPrefs();
+    ResetRegs();
+    ResetUnPrefs();
+    ResetKeyboardTable();
+    if (options.input >= 0) {
+        Prefs.setRpnInput(options.input == 2);
+        Prefs.setPrecedenceInput(options.input == 1);
+    }
+    if (options.function >= 0)
+        UnPrefs.setFunction(unsigned(options.function));
+    if (options.stackSize > 0)
+        Prefs.stackSize = uint16_t(options.stackSize);
+    if (options.word >= 0)
+        Prefs.setIntegerSize(unsigned(options.word));
+    if (options.format >= 0)
+        Prefs.setDisplayFormat(unsigned(options.format));
+    if (options.digits >= 0)
+        Prefs.setDigits(unsigned(options.digits));
+    if (options.registers > 0)
+        Prefs.setHundredRegisters(options.registers == 100);
+    if (options.comma)
+        Prefs.setCommaRadix(true);
+    if (options.sticky)
+        Prefs.setStickyShift(true);
+    InitializeUndo();
+}
+
+// One key, then what the main window does after a key: show-all lasts one
+// key, and shift one key unless it is sticky.
+void PressKey(int key)
+{
+    HandleButton(KeyOp(key));
+    if (key != KeyShowAll)
+        UnPrefs.setShowAll(false);
+    if (key != KeyShift && !Prefs.stickyShift())
+        UnPrefs.setShift(false);
+}
+
+void Perform(const Action& action)
+{
+    switch (action.kind) {
+    case Action::Key:
+        PressKey(action.value);
+        break;
+    case Action::Undo:
+        if (UndoAvailable())
+            PerformUndo();
+        else
+            std::fputs("Nothing to Undo\n", stderr);
+        break;
+    case Action::Redo:
+        if (RedoAvailable())
+            PerformRedo();
+        else
+            std::fputs("Nothing to Redo\n", stderr);
+        break;
+    case Action::SelectFunction:
+        UnPrefs.setFunction(unsigned(action.value));
+        break;
+    }
+}
+
+void PrintStack(int levels)
+{
+    for (int level = levels - 1; level >= 0; --level) {
+        std::string label, text;
+        LevelText(level, label, text);
+        std::printf("%s\t%s\t%s\n", LevelName(level).c_str(), label.c_str(), text.c_str());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    std::vector<Action> actions;
+    std::string error;
+    if (!ParseArguments(argc, argv, options, actions, error)) {
+        std::fprintf(stderr, "tovrin-keys: %s\n", error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(UsageText(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::puts("tovrin-keys " TOVRIN_VERSION);
+        return 0;
+    }
+    if (!options.stateFile.empty()) {
+        std::fputs("tovrin-keys: --state is not supported yet\n", stderr);
+        return 2;
+    }
+    StartCalculator(options);
+    for (const Action& action : actions)
+        Perform(action);
+    PrintStack(options.levels);
+    return 0;
+}

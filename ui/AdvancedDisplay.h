@@ -1,0 +1,51 @@
+// The main display: X, optionally Y above it, and below them a strip of
+// eight status indicators (input mode, memory, pending prefix, pending
+// ENTER, hyperbolic, angle unit, begin mode, integer base).
+#pragma once
+
+#include "ui/Display.h"
+
+#include <QBitmap>
+#include <QRect>
+
+#include <cstdint>
+
+// One status indicator: its name, the status codes of its glyphs (0 where
+// a slot has none), and, filled at run time, its place and its glyph sheet.
+struct StatusIndicator {
+    const char* name;
+    uint16_t codes[7];
+    QRect rect;
+    QBitmap bitmap;
+    bool loaded;
+};
+
+constexpr int StatusIndicatorCount = 8;
+constexpr int StatusStripHeight = 11;
+extern StatusIndicator StatusIndicators[StatusIndicatorCount];
+
+class AdvancedDisplay : public Display {
+    Q_OBJECT
+public:
+    explicit AdvancedDisplay(QWidget* parent = nullptr);
+
+    void updateDisplay() override;
+    void calculateHeight() override;
+
+    void initStatus();
+    void drawStatus(uint16_t code);
+    void eraseStatus(uint16_t code);
+    void displayStatus();
+
+    QRect xRect() const { return m_xRect; }
+    QRect yRect() const { return m_yRect; }
+    QRect statusRect() const { return m_statusRect; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QRect m_xRect;
+    QRect m_yRect;
+    QRect m_statusRect;
+};

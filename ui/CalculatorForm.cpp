@@ -1,0 +1,430 @@
+#include "ui/CalculatorForm.h"
+
+#include "engine/Calculator.h"
+#include "engine/Stack.h"
+#include "engine/State.h"
+#include "engine/Undo.h"
+#include "platform/Resource.h"
+#include "ui/AdvancedDisplay.h"
+#include "ui/AdvancedKeyboard.h"
+#include "ui/ClipboardText.h"
+#include "ui/Images.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "engine/Programmer.h"
+#include "format/Format.h"
+
+namespace {
+
+const char* const FunctionNames[7] = {
+    QT_TRANSLATE_NOOP("CalculatorForm", "Standard"),   QT_TRANSLATE_NOOP("CalculatorForm", "Financial"),
+    QT_TRANSLATE_NOOP("CalculatorForm", "Scientific"), QT_TRANSLATE_NOOP("CalculatorForm", "Statistical"),
+    QT_TRANSLATE_NOOP("CalculatorForm", "Programmer"), QT_TRANSLATE_NOOP("CalculatorForm", "Conversion"),
+    QT_TRANSLATE_NOOP("CalculatorForm", "User"),
+};
+
+const char* const FunctionIcons[7] = {
+    "tovrin/function_standard",   "tovrin/function_financial",  "tovrin/function_scientific",
+    "tovrin/function_statistical", "tovrin/function_programmer", "tovrin/function_conversion",
+    "tovrin/function_user",
+};
+
+// The selection slots, by function number.
+void (CalculatorForm::*const SelectSlots[7])() = {
+    &CalculatorForm::selectStandard,   &CalculatorForm::selectFinancial,  &CalculatorForm::selectScientific,
+    &CalculatorForm::selectStatistical, &CalculatorForm::selectProgrammer, &CalculatorForm::selectConversion,
+    &CalculatorForm::selectUser,
+};
+
+// Control characters of the clipboard and undo keys.
+constexpr int CtrlC = 3;
+constexpr int CtrlV = 22;
+constexpr int CtrlY = 25;
+constexpr int CtrlZ = 26;
+
+// What a display tap opens.
+enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters };
+
+// The character code of a key event: its text, or the control code of a
+// letter typed with Ctrl where the platform gives no text for it.
+int CharacterCode(const QKeyEvent* event)
+{
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text[0].unicode();
+}
+
+} // namespace
+
+CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    setWindowTitle(tr("Tovrin"));
+    m_colorTable = &Colors;
+
+    buildMenus();
+
+    QWidget* central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_display = new AdvancedDisplay(central);
+    m_display->setLines(Prefs.twoLineDisplay() ? 2 : 1);
+    m_display->setCommaRadix(Prefs.commaRadix());
+
+    m_keyboard = new AdvancedKeyboard(central);
+    m_keyboard->setRpn(Prefs.rpnInput());
+    m_keyboard->setCommaRadix(Prefs.commaRadix());
+    m_keyboard->setFunction(int(UnPrefs.function()));
+    m_keyboard->setColorTable(m_colorTable);
+    if (m_keyboard->getSticky())
+        m_keyboard->highlightButton(0, 0);
+    m_keyboard->setShifted(UnPrefs.shift());
+
+    connect(m_keyboard, &AdvancedKeyboard::buttonPressed, this, &CalculatorForm::handleKey);
+    connect(m_display, &Display::displayTapped, this, &CalculatorForm::handleDisplayTap);
+
+    if (width() > height())
+        m_keyboard->setLandscape(true);
+
+    QVBoxLayout* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_display);
+    layout->addWidget(m_keyboard, 1);
+
+    showQuickSwitch(Prefs.quickSwitch());
+}
+
+void CalculatorForm::buildMenus()
+{
+    m_menuBar = new QToolBar(this);
+    m_menuBar->setMovable(false);
+    m_menuBar->setObjectName(QStringLiteral("menuToolBar"));
+    addToolBar(Qt::TopToolBarArea, m_menuBar);
+
+    QMenuBar* bar = new QMenuBar(m_menuBar);
+    bar->setNativeMenuBar(false);
+    m_menuBar->addWidget(bar);
+
+    QMenu* calculator = bar->addMenu(tr("Calculator"));
+    QMenu* edit = bar->addMenu(tr("Edit"));
+    QMenu* options = bar->addMenu(tr("Options"));
+
+    connect(calculator->addAction(tr("RPN Stack...")), &QAction::triggered, this, &CalculatorForm::viewRpnStackForm);
+    connect(calculator->addAction(tr("User Registers...")), &QAction::triggered, this,
+            &CalculatorForm::viewUserRegistersForm);
+
+    connect(edit->addAction(tr("Undo")), &QAction::triggered, this, &CalculatorForm::undo);
+    connect(edit->addAction(tr("Redo")), &QAction::triggered, this, &CalculatorForm::redo);
+    connect(edit->addAction(QIcon(Resource::loadPixmap(tr("copy"))), tr("Copy")), &QAction::triggered, this,
+            &CalculatorForm::copy);
+    connect(edit->addAction(QIcon(Resource::loadPixmap(tr("paste"))), tr("Paste")), &QAction::triggered, this,
+            &CalculatorForm::paste);
+
+    connect(options->addAction(tr("Preferences...")), &QAction::triggered, this,
+            &CalculatorForm::doPreferencesDialog);
+    connect(options->addAction(tr("Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
+    connect(options->addAction(tr("Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
+    options->addSeparator();
+    connect(options->addAction(tr("About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
+}
+
+void CalculatorForm::initQuickSwitch()
+{
+    if (m_quickSwitchBar)
+        return;
+    m_quickSwitchBar = new QToolBar(this);
+    m_quickSwitchBar->setMovable(false);
+    m_quickSwitchBar->setObjectName(QStringLiteral("quickSwitchToolBar"));
+    QActionGroup* group = new QActionGroup(m_quickSwitchBar);
+    group->setExclusive(true);
+    for (int f = 0; f < 7; ++f) {
+        QAction* action = new QAction(QIcon(LoadPixmap(FunctionIcons[f])), tr(FunctionNames[f]), group);
+        action->setCheckable(true);
+        m_functionActions[f] = action;
+        connect(action, &QAction::triggered, this, SelectSlots[f]);
+    }
+    m_quickSwitchBar->addActions(group->actions());
+    addToolBar(Qt::TopToolBarArea, m_quickSwitchBar);
+}
+
+void CalculatorForm::initSelector()
+{
+    if (m_selectorBar)
+        return;
+    m_selectorBar = new QToolBar(this);
+    m_selectorBar->setMovable(false);
+    m_selectorBar->setObjectName(QStringLiteral("selectorToolBar"));
+    m_functionBox = new QComboBox(m_selectorBar);
+    m_functionBox->setFocusPolicy(Qt::NoFocus);
+    for (const char* name : FunctionNames)
+        m_functionBox->addItem(tr(name));
+    m_functionBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_selectorBar->addWidget(m_functionBox);
+    connect(m_functionBox, &QComboBox::activated, this, &CalculatorForm::setFunction);
+    addToolBar(Qt::TopToolBarArea, m_selectorBar);
+}
+
+void CalculatorForm::showQuickSwitch(bool on)
+{
+    if (on) {
+        if (m_selectorBar)
+            m_selectorBar->hide();
+        initQuickSwitch();
+        m_functionActions[m_keyboard->getFunction()]->setChecked(true);
+        m_quickSwitchBar->show();
+    } else {
+        if (m_quickSwitchBar)
+            m_quickSwitchBar->hide();
+        initSelector();
+        m_functionBox->setCurrentIndex(m_keyboard->getFunction());
+        m_selectorBar->show();
+    }
+}
+
+void CalculatorForm::setFunction(int function)
+{
+    if (function < 0 || function > 6)
+        return;
+    UnPrefs.setFunction(unsigned(function));
+    if (m_quickSwitchBar)
+        m_functionActions[function]->setChecked(true);
+    if (m_selectorBar)
+        m_functionBox->setCurrentIndex(function);
+    m_keyboard->setFunction(function);
+    m_keyboard->update();
+}
+
+KeyOp CalculatorForm::MapDeviceKey(int key, const QString& text)
+{
+    const int c = text.isEmpty() ? 0 : text[0].unicode();
+    if (c >= '0' && c <= '9')
+        return KeyOp(KeyDigit0 + (c - '0'));
+    if ((c == 'e' || c == 'E') && UnPrefs.base() == BaseDecimal)
+        return KeyExponent;
+    if (c >= 'A' && c <= 'F')
+        return KeyOp(KeyHexA + (c - 'A'));
+    if (c >= 'a' && c <= 'f')
+        return KeyOp(KeyHexA + (c - 'a'));
+    if (c == ',' || c == '.')
+        return KeyPoint;
+    if (key == Qt::Key_Backspace)
+        return KeyBackspace;
+    if (key == Qt::Key_Delete)
+        return KeyClear;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return Prefs.rpnInput() ? KeyEnter : KeyEquals;
+    switch (c) {
+    case '=': return KeyEquals;
+    case '+': return KeyAdd;
+    case '-': return KeySubtract;
+    case 'X':
+    case 'x':
+    case '*': return KeyMultiply;
+    case '/': return KeyDivide;
+    case '%': return KeyPercent;
+    case '(': return KeyOpenParen;
+    case ')': return KeyCloseParen;
+    case 's':
+    case 'S': return KeyStore;
+    case 'r':
+    case 'R': return KeyRecall;
+    default: return KeyNone;
+    }
+}
+
+void CalculatorForm::keyPressEvent(QKeyEvent* event)
+{
+    const int c = CharacterCode(event);
+    if (c == CtrlC) {
+        copy();
+    } else if (c == CtrlV) {
+        paste();
+    } else if (c == CtrlZ) {
+        undo();
+    } else if (c == CtrlY) {
+        redo();
+    } else if (event->key() == Qt::Key_Up) {
+        setFunction(int((UnPrefs.function() + 6) % 7));
+    } else if (event->key() == Qt::Key_Down) {
+        setFunction(int((UnPrefs.function() + 1) % 7));
+    } else {
+        KeyOp op = (event->modifiers() & Qt::ControlModifier) ? KeyNone : MapDeviceKey(event->key(), event->text());
+        if (op == KeyNone) {
+            event->ignore();
+            return;
+        }
+        handleKey(op);
+    }
+    event->accept();
+}
+
+void CalculatorForm::handleKey(KeyOp op)
+{
+    if (op == KeyClearAll || op == KeyClearAllRpn)
+        doClearAllDialog();
+    else if (op != KeyNone && int(op) == int(UnPrefs.registerPrefix))
+        viewUserRegistersForm();
+    else
+        handleButton(op);
+}
+
+void CalculatorForm::clearKeypadHighlight()
+{
+    if (m_keyboard->getSticky())
+        m_keyboard->highlightButton(0, 0);
+}
+
+void CalculatorForm::refreshDisplay()
+{
+    m_display->setShowAll(UnPrefs.showAll());
+    m_display->update();
+}
+
+void CalculatorForm::handleButton(KeyOp op)
+{
+    HandleButton(op);
+    if (op == KeyShift) {
+        clearKeypadHighlight();
+        m_keyboard->setShifted(UnPrefs.shift());
+        m_keyboard->update();
+        return;
+    }
+    if (op != KeyShowAll)
+        UnPrefs.setShowAll(false);
+    refreshDisplay();
+    if (UnPrefs.shift() && !Prefs.stickyShift()) {
+        UnPrefs.setShift(false);
+        clearKeypadHighlight();
+        m_keyboard->setShifted(false);
+        m_keyboard->update();
+    }
+}
+
+void CalculatorForm::handleDisplayTap(int, int x, int width)
+{
+    if (width <= 0)
+        return;
+    unsigned action;
+    switch (3 * x / width) {
+    case 0: action = Prefs.leftTapAction(); break;
+    case 1: action = Prefs.centerTapAction(); break;
+    default: action = Prefs.rightTapAction(); break;
+    }
+    switch (action) {
+    case TapColors: doColorsDialog(); break;
+    case TapKeyboard: doKeyboardDialog(); break;
+    case TapRpnStack: viewRpnStackForm(); break;
+    case TapUserRegisters: viewUserRegistersForm(); break;
+    default: doPreferencesDialog(); break;
+    }
+}
+
+int CalculatorForm::runMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                  const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, this);
+    if (buttons.isEmpty()) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+    QList<QAbstractButton*> added;
+    for (const QString& label : buttons)
+        added.append(box.addButton(label, QMessageBox::ActionRole));
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(static_cast<QPushButton*>(added[defaultButton]));
+    if (escapeButton >= 0 && escapeButton < added.size())
+        box.setEscapeButton(added[escapeButton]);
+    box.exec();
+    int chosen = int(added.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : escapeButton;
+}
+
+void CalculatorForm::undo()
+{
+    if (!UndoAvailable()) {
+        runMessageBox(QMessageBox::Information, tr("Nothing to Undo"), tr("There are no\noperations to be\nundone."),
+                      {}, 0, 0);
+        return;
+    }
+    unsigned function = UnPrefs.function();
+    bool shift = UnPrefs.shift();
+    PerformUndo();
+    refreshDisplay();
+    if (UnPrefs.function() != function || UnPrefs.shift() != shift) {
+        setFunction(int(UnPrefs.function()));
+        clearKeypadHighlight();
+        m_keyboard->setShifted(UnPrefs.shift());
+        m_keyboard->update();
+    }
+}
+
+void CalculatorForm::redo()
+{
+    if (!RedoAvailable()) {
+        runMessageBox(QMessageBox::Information, tr("Nothing to Redo"),
+                      tr("There are no undo\nactions to be redone."), {}, 0, 0);
+        return;
+    }
+    unsigned function = UnPrefs.function();
+    bool shift = UnPrefs.shift();
+    PerformRedo();
+    refreshDisplay();
+    if (UnPrefs.function() != function || UnPrefs.shift() != shift) {
+        setFunction(int(UnPrefs.function()));
+        clearKeypadHighlight();
+        m_keyboard->setShifted(UnPrefs.shift());
+        m_keyboard->update();
+    }
+}
+
+void CalculatorForm::copy()
+{
+    QString text = CopyText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void CalculatorForm::paste()
+{
+    QString clipboard = QApplication::clipboard()->text();
+    if (clipboard.isEmpty())
+        return;
+    QByteArray text = PasteText(clipboard);
+    if (UnPrefs.liftEnabled() || (Prefs.rpnInput() && UnPrefs.entering()))
+        LiftStack();
+    UnPrefs.setEntering(false);
+    StoreX(ConvertNumber(text.constData(), uint16_t(LabelU8 + Prefs.integerSize())));
+    refreshDisplay();
+}
+
+void CalculatorForm::doClearAllDialog()
+{
+    int chosen = runMessageBox(QMessageBox::Warning, tr("Clear All"),
+                               tr("This operation will\nclear the operating\nstack and all user,\nfinancial, and\n"
+                                  "statistical registers."),
+                               {tr("Clear"), tr("Cancel")}, 0, 1);
+    handleButton(chosen == 0 ? KeyClearAll : KeyNone);
+}
+
+// The auxiliary windows and dialogs are opened here once they exist.
+void CalculatorForm::viewRpnStackForm() {}
+void CalculatorForm::viewUserRegistersForm() {}
+void CalculatorForm::doPreferencesDialog() {}
+void CalculatorForm::doColorsDialog() {}
+void CalculatorForm::doKeyboardDialog() {}
+void CalculatorForm::doAboutDialog() {}

@@ -1,0 +1,88 @@
+// The calculator's main window: the display above the keypad, the menus and
+// the function selector.  Keypad presses, device keys and display taps become
+// key operations for the engine; after every key the keypad and display are
+// brought in step with the engine's flags.
+#pragma once
+
+#include "engine/KeyOp.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStringList>
+
+class AdvancedDisplay;
+class AdvancedKeyboard;
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QToolBar;
+struct ColorTable;
+
+class CalculatorForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CalculatorForm(QWidget* parent = nullptr, const char* name = nullptr, Qt::WindowFlags flags = {});
+
+    void setColorTable(ColorTable* table) { m_colorTable = table; }
+    ColorTable* getColorTable() const { return m_colorTable; }
+
+    AdvancedDisplay* display() const { return m_display; }
+    AdvancedKeyboard* keyboard() const { return m_keyboard; }
+    QToolBar* quickSwitchBar() const { return m_quickSwitchBar; }
+    QToolBar* selectorBar() const { return m_selectorBar; }
+    QComboBox* functionBox() const { return m_functionBox; }
+    QAction* functionAction(int function) const { return m_functionActions[function]; }
+
+    void showQuickSwitch(bool on);
+    void initQuickSwitch();
+    void initSelector();
+
+    // The key operation of a device key, or KeyNone when it has none.
+    static KeyOp MapDeviceKey(int key, const QString& text);
+
+public slots:
+    void keyPressEvent(QKeyEvent* event) override;
+    void setFunction(int function);
+    void undo();
+    void redo();
+    void copy();
+    void paste();
+    void handleDisplayTap(int index, int x, int width);
+    void handleKey(KeyOp op);
+    void handleButton(KeyOp op);
+    void doClearAllDialog();
+    void viewRpnStackForm();
+    void viewUserRegistersForm();
+    void doPreferencesDialog();
+    void doColorsDialog();
+    void doKeyboardDialog();
+    void doAboutDialog();
+    void selectStandard() { setFunction(0); }
+    void selectFinancial() { setFunction(1); }
+    void selectScientific() { setFunction(2); }
+    void selectStatistical() { setFunction(3); }
+    void selectProgrammer() { setFunction(4); }
+    void selectConversion() { setFunction(5); }
+    void selectUser() { setFunction(6); }
+
+protected:
+    // Shows a message box parented to the window and returns the index of
+    // the button chosen (buttons empty: the toolkit's OK button).
+    // Overridden by tests so that no modal loop runs.
+    virtual int runMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                              const QStringList& buttons, int defaultButton, int escapeButton);
+
+private:
+    void buildMenus();
+    void refreshDisplay();
+    void clearKeypadHighlight();
+
+    QToolBar* m_menuBar = nullptr;
+    QToolBar* m_quickSwitchBar = nullptr;
+    QAction* m_functionActions[7] = {};
+    QToolBar* m_selectorBar = nullptr;
+    QComboBox* m_functionBox = nullptr;
+    ColorTable* m_colorTable = nullptr;
+    AdvancedDisplay* m_display = nullptr;
+    AdvancedKeyboard* m_keyboard = nullptr;
+};

@@ -1,0 +1,77 @@
+// The calculator's number display: paints one value (a stack level, a user
+// register, the number being typed or a message) with its label at the left
+// and the number at the right, and reports taps on itself.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include <cstdint>
+
+class QPainter;
+
+class Display : public QWidget {
+    Q_OBJECT
+public:
+    explicit Display(QWidget* parent = nullptr, int index = 0, const char* name = nullptr,
+                     Qt::WindowFlags flags = {});
+
+    void setIndex(int index) { m_index = index; }
+    int getIndex() const { return m_index; }
+    void setLines(int lines);
+    int getLines() const { return m_lines; }
+    void setAutoHighlight(bool on) { m_autoHighlight = on; }
+    void setHighlighted(bool on);
+    bool getHighlighted() const { return m_highlighted; }
+    void setCommaRadix(bool on) { m_commaRadix = on; }
+    bool getCommaRadix() const { return m_commaRadix; }
+    void setShowAll(bool on) { m_showAll = on; }
+    bool getShowAll() const { return m_showAll; }
+    void setLandscape(bool on) { m_landscape = on; }
+    bool getLandscape() const { return m_landscape; }
+
+    virtual bool getAutoHighlight() const { return m_autoHighlight; }
+    // Paints the whole widget; called by paintEvent.
+    virtual void updateDisplay();
+    virtual void eraseDisplay();
+    virtual void calculateHeight() {}
+
+    const QFont& numberFont() const { return m_numberFont; }
+    const QFont& messageFont() const { return m_messageFont; }
+
+    // The painting operations; valid while the widget paints itself.
+    void displayReg(const QRect& rect, int level);
+    void displayUserReg(const QRect& rect, int reg);
+    void displayValue(const QRect& rect, double value);
+    void displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
+                       bool highlighted);
+    bool displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex);
+    void displayMessage(const QRect& rect, const char* text, bool flag = false);
+    void displayAmortMessage(const QRect& rect);
+
+signals:
+    // The widget's index, the x of the release point and the widget width.
+    void displayTapped(int index, int x, int width);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Paints a formatted value or, when it has no text, "error".
+    void displayFormatted(const QRect& rect, double value, uint16_t label, bool plain,
+                          uint16_t labelIndex, bool highlighted);
+
+    int m_index;
+    int m_lines = 1;
+    bool m_autoHighlight = false;
+    bool m_highlighted = false;
+    bool m_commaRadix = false;
+    bool m_showAll = false;
+    bool m_landscape = false;
+    QFont m_numberFont;
+    QFont m_messageFont;
+    bool m_pressed = false;
+};
