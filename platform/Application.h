@@ -1,0 +1,22 @@
+// The application object: exists before any widget, shows the main window
+// and runs the event loop.  A plain QMenuBar serves as the window's menu bar.
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+
+#include <QWidget>
+
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    Application(int& argc, char** argv);
+
+    // Makes the widget the application's main window and shows it:
+    // maximized, unless `noMaximize` asks for its own size.
+    void showMainWidget(QWidget* widget, bool noMaximize = false);
+    QWidget* mainWidget() const { return m_mainWidget; }
+
+private:
+    QPointer<QWidget> m_mainWidget;
+};
