@@ -314,17 +314,18 @@ void CalculatorForm::handleButton(KeyOp op)
     }
 }
 
+unsigned CalculatorForm::DisplayTapAction(int x, int width)
+{
+    switch (width > 0 ? 3 * x / width : 0) {
+    case 0: return Prefs.leftTapAction();
+    case 1: return Prefs.centerTapAction();
+    default: return Prefs.rightTapAction();
+    }
+}
+
 void CalculatorForm::handleDisplayTap(int, int x, int width)
 {
-    if (width <= 0)
-        return;
-    unsigned action;
-    switch (3 * x / width) {
-    case 0: action = Prefs.leftTapAction(); break;
-    case 1: action = Prefs.centerTapAction(); break;
-    default: action = Prefs.rightTapAction(); break;
-    }
-    switch (action) {
+    switch (DisplayTapAction(x, width)) {
     case TapColors: doColorsDialog(); break;
     case TapKeyboard: doKeyboardDialog(); break;
     case TapRpnStack: viewRpnStackForm(); break;

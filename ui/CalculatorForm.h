@@ -37,6 +37,10 @@ public:
     void initQuickSwitch();
     void initSelector();
 
+    // What a tap at x on a display of the width opens: the tap action of
+    // the left, middle or right third.
+    static unsigned DisplayTapAction(int x, int width);
+
     // The key operation of a device key, or KeyNone when it has none.
     static KeyOp MapDeviceKey(int key, const QString& text);
 

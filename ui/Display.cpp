@@ -102,12 +102,16 @@ void Display::displayValue(const QRect& rect, double value)
     displayFormatted(rect, value, 0, false, 0, false);
 }
 
-void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
-                            bool highlighted)
+QString Display::numberText(const char* text) const
 {
     char shown[DisplayTextSize];
     DisplayNumberText(text, m_commaRadix, shown);
+    return QString::fromLatin1(shown);
+}
 
+void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
+                            bool highlighted)
+{
     QPainter painter(this);
     QColor background = palette().color(QPalette::Window);
     QColor foreground = palette().color(QPalette::WindowText);
@@ -122,7 +126,7 @@ void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* tex
         painter.fillRect(rect, background);
 
     painter.setFont(m_numberFont);
-    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromLatin1(shown));
+    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, numberText(text));
 }
 
 bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex)

@@ -3,6 +3,8 @@
 // and the number at the right, and reports taps on itself.
 #pragma once
 
+#include "ui/XlibNames.h"
+
 #include <QFont>
 #include <QWidget>
 
@@ -38,6 +40,10 @@ public:
 
     const QFont& numberFont() const { return m_numberFont; }
     const QFont& messageFont() const { return m_messageFont; }
+
+    // The text displayNumber draws for a formatted number: the radix mark
+    // and grouping of the preferences.
+    QString numberText(const char* text) const;
 
     // The painting operations; valid while the widget paints itself.
     void displayReg(const QRect& rect, int level);

@@ -19,3 +19,14 @@ TEST(ResourceTest, LoadsPixmapsAndImages)
     EXPECT_TRUE(Resource::loadPixmap(QStringLiteral("test/none")).isNull());
     EXPECT_TRUE(Resource::loadImage(QStringLiteral("test/none")).isNull());
 }
+
+#ifdef TOVRIN_HAS_ARTWORK
+TEST(ResourceTest, FindsTheProgramsArtworkByItsNames)
+{
+    const char* names[] = {"tovrin/logo", "tovrin/glyphs", "tovrin/function_standard", "copy", "paste"};
+    for (const char* name : names) {
+        EXPECT_FALSE(Resource::findPixmap(QLatin1String(name)).isEmpty()) << name;
+        EXPECT_FALSE(Resource::loadImage(QLatin1String(name)).isNull()) << name;
+    }
+}
+#endif

@@ -1,0 +1,17 @@
+// Shared helpers of the window tests.
+#pragma once
+
+#include "engine/State.h"
+#include "engine/Undo.h"
+
+// Puts every record in its first-start state and prepares undo.
+inline void ResetCalculator()
+{
+    ResetPrefs();
+    ResetRegs();
+    ResetUnPrefs();
+    ResetKeyboardTable();
+    ResetColors();
+    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
+    InitializeUndo();
+}

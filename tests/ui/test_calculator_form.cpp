@@ -1,0 +1,344 @@
+// The main window: device keys, function selection, display taps, undo and
+// redo, copy and paste, and the Clear All box.
+#include "ui/CalculatorForm.h"
+
+#include "UiTestSupport.h"
+#include "engine/Stack.h"
+#include "ui/AdvancedDisplay.h"
+#include "ui/AdvancedKeyboard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QToolBar>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// A window whose message boxes answer at once and are recorded.
+class TestForm : public CalculatorForm {
+public:
+    struct Box {
+        QString caption;
+        QString text;
+        QStringList buttons;
+    };
+    QList<Box> boxes;
+    int answer = 0;
+
+protected:
+    int runMessageBox(QMessageBox::Icon, const QString& caption, const QString& text, const QStringList& buttons,
+                      int, int) override
+    {
+        boxes.append({caption, text, buttons});
+        return answer;
+    }
+};
+
+void Type(QWidget* window, const QString& keys)
+{
+    for (QChar c : keys)
+        QTest::keyClick(window, c.toLatin1());
+}
+
+} // namespace
+
+class CalculatorFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ResetCalculator(); }
+
+    void deviceKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("base");
+        QTest::addColumn<bool>("rpn");
+        QTest::addColumn<int>("op");
+        QTest::newRow("0") << int(Qt::Key_0) << "0" << 0 << false << int(KeyDigit0);
+        QTest::newRow("9") << int(Qt::Key_9) << "9" << 0 << false << int(KeyDigit9);
+        QTest::newRow("e decimal") << int(Qt::Key_E) << "e" << 0 << false << int(KeyExponent);
+        QTest::newRow("E decimal") << int(Qt::Key_E) << "E" << 0 << false << int(KeyExponent);
+        QTest::newRow("e hex") << int(Qt::Key_E) << "e" << 3 << false << int(KeyHexE);
+        QTest::newRow("E hex") << int(Qt::Key_E) << "E" << 3 << false << int(KeyHexE);
+        QTest::newRow("A") << int(Qt::Key_A) << "A" << 0 << false << int(KeyHexA);
+        QTest::newRow("f") << int(Qt::Key_F) << "f" << 0 << false << int(KeyHexF);
+        QTest::newRow("comma") << int(Qt::Key_Comma) << "," << 0 << false << int(KeyPoint);
+        QTest::newRow("point") << int(Qt::Key_Period) << "." << 0 << false << int(KeyPoint);
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b" << 0 << false << int(KeyBackspace);
+        QTest::newRow("delete") << int(Qt::Key_Delete) << "" << 0 << true << int(KeyClear);
+        QTest::newRow("return rpn") << int(Qt::Key_Return) << "\r" << 0 << true << int(KeyEnter);
+        QTest::newRow("return simple") << int(Qt::Key_Return) << "\r" << 0 << false << int(KeyEquals);
+        QTest::newRow("enter rpn") << int(Qt::Key_Enter) << "\r" << 0 << true << int(KeyEnter);
+        QTest::newRow("=") << int(Qt::Key_Equal) << "=" << 0 << false << int(KeyEquals);
+        QTest::newRow("+") << int(Qt::Key_Plus) << "+" << 0 << false << int(KeyAdd);
+        QTest::newRow("-") << int(Qt::Key_Minus) << "-" << 0 << false << int(KeySubtract);
+        QTest::newRow("X") << int(Qt::Key_X) << "X" << 0 << false << int(KeyMultiply);
+        QTest::newRow("x") << int(Qt::Key_X) << "x" << 0 << false << int(KeyMultiply);
+        QTest::newRow("*") << int(Qt::Key_Asterisk) << "*" << 0 << false << int(KeyMultiply);
+        QTest::newRow("/") << int(Qt::Key_Slash) << "/" << 0 << false << int(KeyDivide);
+        QTest::newRow("%") << int(Qt::Key_Percent) << "%" << 0 << false << int(KeyPercent);
+        QTest::newRow("(") << int(Qt::Key_ParenLeft) << "(" << 0 << false << int(KeyOpenParen);
+        QTest::newRow(")") << int(Qt::Key_ParenRight) << ")" << 0 << false << int(KeyCloseParen);
+        QTest::newRow("s") << int(Qt::Key_S) << "s" << 0 << false << int(KeyStore);
+        QTest::newRow("R") << int(Qt::Key_R) << "R" << 0 << false << int(KeyRecall);
+        QTest::newRow("g") << int(Qt::Key_G) << "g" << 0 << false << int(KeyNone);
+        QTest::newRow("F1") << int(Qt::Key_F1) << "" << 0 << false << int(KeyNone);
+    }
+
+    void deviceKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, base);
+        QFETCH(bool, rpn);
+        QFETCH(int, op);
+        UnPrefs.setBase(unsigned(base));
+        Prefs.setRpnInput(rpn);
+        QCOMPARE(int(CalculatorForm::MapDeviceKey(key, text)), op);
+    }
+
+    void typedSumInSimpleInput()
+    {
+        TestForm form;
+        Type(&form, "12+3");
+        QTest::keyClick(&form, Qt::Key_Return);
+        QCOMPARE(double(UnPrefs.stack[0]), 15.0);
+    }
+
+    void upAndDownSelectFunctions()
+    {
+        TestForm form;
+        QTest::keyClick(&form, Qt::Key_Up);
+        QCOMPARE(UnPrefs.function(), 6u);
+        QCOMPARE(form.keyboard()->getFunction(), 6);
+        QCOMPARE(form.functionBox()->currentIndex(), 6);
+        QTest::keyClick(&form, Qt::Key_Down);
+        QCOMPARE(UnPrefs.function(), 0u);
+        QCOMPARE(form.keyboard()->getFunction(), 0);
+        QTest::keyClick(&form, Qt::Key_Down);
+        QCOMPARE(UnPrefs.function(), 1u);
+    }
+
+    void quickSwitchFollowsFunction()
+    {
+        Prefs.setQuickSwitch(true);
+        UnPrefs.setFunction(FunctionProgrammer);
+        TestForm form;
+        QVERIFY(form.quickSwitchBar());
+        QVERIFY(form.functionAction(FunctionProgrammer)->isChecked());
+        form.functionAction(FunctionConversion)->trigger();
+        QCOMPARE(UnPrefs.function(), unsigned(FunctionConversion));
+        form.showQuickSwitch(false);
+        QCOMPARE(form.functionBox()->currentIndex(), int(FunctionConversion));
+        QVERIFY(form.quickSwitchBar()->isHidden());
+    }
+
+    void displayTapThirds_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<unsigned>("action");
+        QTest::newRow("left") << 10 << 0u;
+        QTest::newRow("middle at 80") << 80 << 3u;
+        QTest::newRow("middle") << 120 << 3u;
+        QTest::newRow("right") << 200 << 4u;
+    }
+
+    void displayTapThirds()
+    {
+        QFETCH(int, x);
+        QFETCH(unsigned, action);
+        Prefs.setLeftTapAction(0);
+        Prefs.setCenterTapAction(3);
+        Prefs.setRightTapAction(4);
+        QCOMPARE(CalculatorForm::DisplayTapAction(x, 240), action);
+    }
+
+    void nothingToUndoOrRedo()
+    {
+        TestForm form;
+        form.undo();
+        form.redo();
+        QCOMPARE(form.boxes.size(), 2);
+        QCOMPARE(form.boxes[0].caption, QString("Nothing to Undo"));
+        QCOMPARE(form.boxes[0].text, QString("There are no\noperations to be\nundone."));
+        QCOMPARE(form.boxes[1].caption, QString("Nothing to Redo"));
+        QCOMPARE(form.boxes[1].text, QString("There are no undo\nactions to be redone."));
+        QCOMPARE(double(UnPrefs.stack[0]), 0.0);
+    }
+
+    void undoAndRedoKeys()
+    {
+        TestForm form;
+        Type(&form, "5");
+        if (!UndoAvailable())
+            QSKIP("undo is not available in this build yet");
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(double(UnPrefs.stack[0]), 0.0);
+        QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(double(UnPrefs.stack[0]), 5.0);
+        QVERIFY(form.boxes.isEmpty());
+    }
+
+    void realUndoBoxCloses()
+    {
+        CalculatorForm form;
+        bool seen = false;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                seen = box->windowTitle() == QLatin1String("Nothing to Undo");
+                box->accept();
+            }
+        });
+        form.undo();
+        QVERIFY(seen);
+    }
+
+    void clipboardRoundTrips_data()
+    {
+        QTest::addColumn<int>("base");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("negative decimal") << 0 << -2.5 << "-2.5";
+        QTest::newRow("fraction") << 0 << 0.5 << "0.5";
+        QTest::newRow("large decimal") << 0 << 1234567.5 << "1234567.5";
+        QTest::newRow("hex word") << 3 << double(0x12345) << "0001 2345";
+        QTest::newRow("hex minus one") << 3 << -1.0 << "FFFF FFFF";
+        QTest::newRow("binary word") << 1 << double(0x12345) << "00000001 00100011 01000101";
+        QTest::newRow("binary minus one") << 1 << -1.0 << "11111111 11111111 11111111 11111111";
+        QTest::newRow("binary short") << 1 << 300.0 << "00000001 00101100";
+        QTest::newRow("octal") << 2 << 511.0 << "777";
+    }
+
+    // What copy puts on the clipboard pastes back as the same value.
+    void clipboardRoundTrips()
+    {
+        QFETCH(int, base);
+        QFETCH(double, value);
+        QFETCH(QString, copied);
+        UnPrefs.setBase(unsigned(base));
+        StoreX(value);
+        TestForm form;
+        form.copy();
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        StoreX(0);
+        form.paste();
+        QCOMPARE(double(UnPrefs.stack[0]), value);
+    }
+
+    void pasteTexts_data()
+    {
+        QTest::addColumn<int>("base");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("minus") << 0 << "-2.5" << -2.5;
+        QTest::newRow("point") << 0 << ".5" << 0.5;
+        QTest::newRow("minus point") << 0 << "-.5" << -0.5;
+        QTest::newRow("words before") << 0 << "total: -12" << -12.0;
+        QTest::newRow("no digits") << 0 << "abc" << 0.0;
+        QTest::newRow("hex grouped") << 3 << "0001 2345" << double(0x12345);
+        QTest::newRow("hex letters first") << 3 << "ABCD" << double(0xABCD);
+    }
+
+    void pasteTexts()
+    {
+        QFETCH(int, base);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        UnPrefs.setBase(unsigned(base));
+        StoreX(7);
+        TestForm form;
+        QApplication::clipboard()->setText(text);
+        form.paste();
+        QCOMPARE(double(UnPrefs.stack[0]), value);
+    }
+
+    void pasteLiftsInRpn()
+    {
+        Prefs.setRpnInput(true);
+        TestForm form;
+        Type(&form, "3");
+        QApplication::clipboard()->setText("4");
+        form.paste();
+        QCOMPARE(double(UnPrefs.stack[0]), 4.0);
+        QCOMPARE(double(UnPrefs.stack[1]), 3.0);
+        QVERIFY(!UnPrefs.entering());
+    }
+
+    void clearAllBox()
+    {
+        TestForm form;
+        Type(&form, "42");
+        UnPrefs.setShowAll(true);
+        form.answer = 1; // Cancel
+        form.handleKey(KeyClearAll);
+        QCOMPARE(form.boxes.size(), 1);
+        QCOMPARE(form.boxes[0].caption, QString("Clear All"));
+        QCOMPARE(form.boxes[0].text, QString("This operation will\nclear the operating\nstack and all user,\n"
+                                              "financial, and\nstatistical registers."));
+        QCOMPARE(form.boxes[0].buttons, QStringList({"Clear", "Cancel"}));
+        QVERIFY(!UnPrefs.showAll());
+        QCOMPARE(double(UnPrefs.stack[0]), 42.0);
+
+        form.answer = 0; // Clear
+        form.handleKey(KeyClearAllRpn);
+        QCOMPARE(form.boxes.size(), 2);
+        QCOMPARE(double(UnPrefs.stack[0]), 0.0);
+    }
+
+    void realClearAllBoxCancels()
+    {
+        CalculatorForm form;
+        StoreX(42);
+        QStringList buttons;
+        QTimer::singleShot(0, [&buttons] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        form.doClearAllDialog();
+        QCOMPARE(buttons.size(), 2);
+        QVERIFY(buttons.contains("Clear") && buttons.contains("Cancel"));
+        QCOMPARE(double(UnPrefs.stack[0]), 42.0);
+    }
+
+    void shiftLastsOneKey()
+    {
+        TestForm form;
+        form.handleKey(KeyShift);
+        QVERIFY(UnPrefs.shift());
+        QVERIFY(form.keyboard()->getShifted());
+        form.handleKey(KeyDigit1);
+        QVERIFY(!UnPrefs.shift());
+        QVERIFY(!form.keyboard()->getShifted());
+    }
+
+    void menus()
+    {
+        TestForm form;
+        QStringList titles;
+        QStringList items;
+        for (QMenuBar* bar : form.findChildren<QMenuBar*>()) {
+            for (QAction* menu : bar->actions()) {
+                titles << menu->text();
+                for (QAction* item : menu->menu()->actions())
+                    items << (item->isSeparator() ? QString("-") : item->text());
+            }
+        }
+        QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options"}));
+        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Undo", "Redo", "Copy", "Paste",
+                                     "Preferences...", "Colors...", "Keyboard...", "-", "About Tovrin..."}));
+    }
+};
+
+QTEST_MAIN(CalculatorFormTest)
+#include "test_calculator_form.moc"

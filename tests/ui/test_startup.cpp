@@ -1,0 +1,149 @@
+// Start-up and shutdown: the first start's question, a session that
+// survives a quit and a restart, a failed save, and the termination signals.
+#include "ui/Startup.h"
+
+#include "UiTestSupport.h"
+#include "ui/CalculatorForm.h"
+#include "ui/TerminationSignals.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+// Answers the next modal message box with the button of the text and
+// records its caption.
+void AnswerBox(const QString& button, QString* caption)
+{
+    QTimer::singleShot(0, [button, caption] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *caption = box->windowTitle();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button)
+                b->click();
+    });
+}
+
+void Wipe()
+{
+    // Something other than the defaults, so that loading must restore.
+    std::memset(&Prefs, 0xAA, sizeof Prefs);
+    std::memset(&UnPrefs, 0x55, sizeof UnPrefs);
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ResetCalculator(); }
+
+    void firstStartAsksAndEnablesRpn()
+    {
+        QTemporaryDir dir;
+        QString file = dir.filePath("tovrin.conf");
+        QString caption;
+        AnswerBox("Enable RPN", &caption);
+        QVERIFY(!StartCalculator(file));
+        QCOMPARE(caption, QString("Input Method"));
+        QVERIFY(Prefs.rpnInput());
+        QVERIFY(FinishCalculator(file, false));
+
+        Wipe();
+        caption.clear();
+        AnswerBox("Enable RPN", &caption);
+        QVERIFY(StartCalculator(file));
+        QVERIFY(caption.isEmpty());
+        QVERIFY(Prefs.rpnInput());
+    }
+
+    void firstStartOkKeepsSimpleInput()
+    {
+        QTemporaryDir dir;
+        QString caption;
+        AnswerBox("OK", &caption);
+        QVERIFY(!StartCalculator(dir.filePath("tovrin.conf")));
+        QCOMPARE(caption, QString("Input Method"));
+        QVERIFY(!Prefs.rpnInput());
+        QCOMPARE(int(Prefs.version), 4);
+        QCOMPARE(int(Prefs.stackSize), 4);
+    }
+
+    void sessionSurvivesRestart()
+    {
+        QTemporaryDir dir;
+        QString file = dir.filePath("tovrin.conf");
+        QString caption;
+        AnswerBox("OK", &caption);
+        StartCalculator(file);
+        {
+            CalculatorForm form;
+            for (char c : QByteArray("12+30="))
+                QTest::keyClick(&form, c);
+            QTest::keyClick(&form, Qt::Key_Down);
+        }
+        QCOMPARE(double(UnPrefs.stack[0]), 42.0);
+        QVERIFY(FinishCalculator(file, false));
+
+        Wipe();
+        QVERIFY(StartCalculator(file));
+        QCOMPARE(double(UnPrefs.stack[0]), 42.0);
+        QCOMPARE(UnPrefs.function(), unsigned(FunctionFinancial));
+        CalculatorForm form;
+        QCOMPARE(form.keyboard() != nullptr, true);
+    }
+
+    void failedSaveIsReported()
+    {
+        QTemporaryDir dir;
+        // A settings file inside a regular file cannot be written.
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QString file = dir.filePath("blocker/tovrin.conf");
+        PrefsChanged = 1;
+        QString caption;
+        QString text;
+        QTimer::singleShot(0, [&caption, &text] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        QVERIFY(!FinishCalculator(file, true));
+        QCOMPARE(caption, QString("Tovrin"));
+        QVERIFY2(text.contains(file), qPrintable(text));
+    }
+
+    void terminationSignalQuitsNormally_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void terminationSignalQuitsNormally()
+    {
+        QFETCH(int, signal);
+        QuitOnTerminationSignals(QCoreApplication::instance());
+        QTimer::singleShot(0, [signal] { std::raise(signal); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(TerminationSignal(), signal);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
