@@ -1,6 +1,7 @@
 // The RPN stack window: its lines, rebuilding, and shift handling.
 
 #include "engine/State.h"
+#include "ui/CalculatorForm.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/RpnStackForm.h"
 
@@ -122,6 +123,22 @@ private slots:
         UnPrefs.setShowAll(true);
         form.handleButton(KeyRollDown);
         QVERIFY(!UnPrefs.showAll());
+    }
+
+    // The main window makes the window once and follows the stack size.
+    void openedFromTheMainWindow()
+    {
+        Prefs.stackSize = 8;
+        CalculatorForm calculator;
+        calculator.viewRpnStackForm();
+        RpnStackForm* form = calculator.rpnStackForm();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->getLines(), 8);
+        QVERIFY(!form->isMaximized());
+        Prefs.stackSize = 20;
+        calculator.viewRpnStackForm();
+        QCOMPARE(calculator.rpnStackForm(), form);
+        QCOMPARE(form->getLines(), 20);
     }
 };
 

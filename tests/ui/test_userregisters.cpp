@@ -2,6 +2,7 @@
 // "100 Registers" rules.
 
 #include "engine/State.h"
+#include "ui/CalculatorForm.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
@@ -128,6 +129,28 @@ private slots:
         RecordingForm form(nullptr, true, false);
         form.handleRegister(53);
         QVERIFY(form.sent.empty());
+    }
+
+    // The register prefix key pressed again while it is pending opens the
+    // window in auto-dismiss mode; a later menu opening does not dismiss.
+    void doublePrefixOpensTheWindow()
+    {
+        Prefs.setHundredRegisters(false);
+        UnPrefs.setRegisterGroup(4);
+        CalculatorForm calculator;
+        UnPrefs.registerPrefix = KeyStore; // the first press left it pending
+        calculator.handleKey(KeyStore);
+        UserRegistersForm* form = calculator.userRegistersForm();
+        QVERIFY(form);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->getAutoDismiss());
+        QVERIFY(!form->getDoubleRegs());
+        QCOMPARE(form->pane()->getGroup(), 1);
+        form->close();
+        UnPrefs.registerPrefix = KeyNone;
+        calculator.viewUserRegistersForm();
+        QCOMPARE(calculator.userRegistersForm(), form);
+        QVERIFY(!form->getAutoDismiss());
     }
 };
 
