@@ -55,8 +55,9 @@ void RemoveLastChar()
     if (length == 0)
         return;
     char last = text[length - 1];
-    if (isDigit(last))
-        --DigitCounter();
+    unsigned char& counter = DigitCounter();
+    if (isDigit(last) && counter > 0)
+        --counter;
     else if (last == 'e')
         UnPrefs.setExponentEntry(false);
     DeleteChar(text + length - 1);
@@ -91,8 +92,13 @@ bool EnterNumber(KeyOp key)
         if (UnPrefs.exponentEntry()) {
             result = false;
         } else {
-            if (text[0] == '\0')
+            // An exponent on an empty entry gets a mantissa of 1.  It is
+            // counted like a typed digit, so that erasing the exponent mark
+            // leaves a mantissa whose count matches its digits.
+            if (text[0] == '\0') {
                 AppendChar(text, '1');
+                ++UnPrefs.mantissaDigits;
+            }
             AppendChar(text, 'e');
             UnPrefs.setExponentEntry(true);
         }

@@ -3,11 +3,33 @@
 
 #include "KeyOp.h"
 
+#include <cstdint>
+
+// Financial register keys 69..82 and the cash-flow keys 85, 86.
 bool HandleRegisters(KeyOp key);
+
+// N, PV, PMT or FV (registers 100, 102, 103, 104) from the other four; the
+// stored value for any other register.  At a periodic rate of exactly 0 the
+// limits of the formulas apply (PV + PMT * N + FV = 0).
 double tvm(int reg);
+// Residual of the time-value equation at an annual rate of x percent.
 double rate(double x);
+// Net present value of the cash-flow list at an annual rate of x percent.
 double npv(double x);
+
+// Safeguarded secant method from x0 and x1: a root, or NaN when it does not
+// converge within 50 steps or stalls away from a root.
 double solve(double (*f)(double), double x0, double x1);
+// The rate keys' solver: solve(), and when that gives NaN a scan of periodic
+// rates from just above -100 % to 500 % for a sign change of f, narrowed by
+// bisection.  NaN only when f has no sign change in that range.
+double solve_wide(double (*f)(double), double x0, double x1);
+
 void amort(bool continueFromBalance);
 void amort_next();
 bool amort_repeat();
+
+// A period number typed as a value: truncated toward zero into 16 bits.
+uint16_t PeriodNumber(double x);
+// A cash-flow count typed as a value: truncated toward zero into 32 bits.
+int32_t WholeCount(double x);

@@ -123,8 +123,9 @@ double ConvertDecimalNumber(const char* text)
             bool negativeExponent = *q == '-';
             if (*q == '+' || *q == '-')
                 ++q;
-            // Saturate absurdly long exponents instead of overflowing.
-            if (std::from_chars(q, end, exponent).ec != std::errc())
+            // Far beyond the range of a double either way; saturating keeps
+            // the sum below from overflowing.
+            if (std::from_chars(q, end, exponent).ec != std::errc() || exponent > 100000)
                 exponent = 100000;
             if (negativeExponent)
                 exponent = -exponent;

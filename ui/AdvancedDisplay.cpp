@@ -11,14 +11,14 @@
 #include <cstring>
 
 StatusIndicator StatusIndicators[StatusIndicatorCount] = {
-    {"input", {5200, 5201}, QRect(), QBitmap(), false},
-    {"mem", {3100}, QRect(), QBitmap(), false},
-    {"prefix", {3200, 3300, 3400, 4500, 4600, 4700, 5300}, QRect(), QBitmap(), false},
-    {"enter", {3600}, QRect(), QBitmap(), false},
-    {"hyp", {3500}, QRect(), QBitmap(), false},
-    {"trig", {2800, 2900}, QRect(), QBitmap(), false},
-    {"begin", {3000}, QRect(), QBitmap(), false},
-    {"int", {2500, 2600, 2700}, QRect(), QBitmap(), false},
+    {"input", {5200, 5201}, QRect(), nullptr},
+    {"mem", {3100}, QRect(), nullptr},
+    {"prefix", {3200, 3300, 3400, 4500, 4600, 4700, 5300}, QRect(), nullptr},
+    {"enter", {3600}, QRect(), nullptr},
+    {"hyp", {3500}, QRect(), nullptr},
+    {"trig", {2800, 2900}, QRect(), nullptr},
+    {"begin", {3000}, QRect(), nullptr},
+    {"int", {2500, 2600, 2700}, QRect(), nullptr},
 };
 
 namespace {
@@ -83,12 +83,11 @@ void AdvancedDisplay::initStatus()
     int total = 0;
     for (StatusIndicator& indicator : StatusIndicators) {
         int count = CodeCount(indicator);
-        if (!indicator.loaded) {
+        if (!indicator.bitmap) {
             QByteArray name = QByteArray("tovrin/status_") + indicator.name + "_hires";
-            indicator.bitmap = LoadBitmap(name.constData());
-            indicator.loaded = true;
+            indicator.bitmap = new QBitmap(LoadBitmap(name.constData()));
         }
-        int width = count > 0 ? indicator.bitmap.width() / count : 0;
+        int width = count > 0 ? indicator.bitmap->width() / count : 0;
         indicator.rect = QRect(m_statusRect.x(), m_statusRect.y(), width, m_statusRect.height());
         total += width;
     }
@@ -108,11 +107,11 @@ void AdvancedDisplay::drawStatus(uint16_t code)
         return;
     QPainter painter(this);
     painter.fillRect(indicator->rect, palette().color(QPalette::Window));
-    if (indicator->bitmap.isNull())
+    if (!indicator->bitmap || indicator->bitmap->isNull())
         return;
-    QPixmap ink(indicator->bitmap.size());
+    QPixmap ink(indicator->bitmap->size());
     ink.fill(palette().color(QPalette::WindowText));
-    ink.setMask(indicator->bitmap);
+    ink.setMask(*indicator->bitmap);
     int glyphWidth = indicator->rect.width();
     painter.drawPixmap(indicator->rect.topLeft(), ink,
                        QRect(slot * glyphWidth, 0, glyphWidth, StatusStripHeight));

@@ -16,8 +16,8 @@ struct StatusIndicator {
     const char* name;
     uint16_t codes[7];
     QRect rect;
-    QBitmap bitmap;
-    bool loaded;
+    // Loaded once, on first use, and kept for the life of the program.
+    const QBitmap* bitmap;
 };
 
 constexpr int StatusIndicatorCount = 8;

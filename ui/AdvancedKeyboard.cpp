@@ -67,7 +67,7 @@ KeyOp AdvancedKeyboard::getKey(int row, int col, bool shiftedMap)
     return KeyNone;
 }
 
-const std::vector<AdvancedKeyboard::LargeButton>& AdvancedKeyboard::largeButtons(bool rpnMap, bool shiftedMap)
+const std::vector<AdvancedKeyboard::LargeButton>& AdvancedKeyboard::largeButtons(bool rpnMap, bool shiftedMap) const
 {
     int index = mainIndex(rpnMap, shiftedMap);
     std::vector<LargeButton>& list = largeButtonLists[index];
@@ -112,11 +112,8 @@ const std::vector<AdvancedKeyboard::LargeButton>& AdvancedKeyboard::largeButtons
 
 const AdvancedKeyboard::LargeButton* AdvancedKeyboard::largeButtonAt(int row, int col) const
 {
-    int index = mainIndex(rpn, shifted);
-    if (!largeButtonsBuilt[index])
-        const_cast<AdvancedKeyboard*>(this)->largeButtons(rpn, shifted);
     int mainRow = row - FunctionRows;
-    for (const LargeButton& button : largeButtonLists[index]) {
+    for (const LargeButton& button : largeButtons(rpn, shifted)) {
         if (mainRow >= button.row && mainRow < button.row + button.height && col >= button.col &&
             col < button.col + button.width)
             return &button;

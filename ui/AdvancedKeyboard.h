@@ -33,7 +33,7 @@ public:
     bool getRowCol(int x, int y, int& row, int& col) override;
 
     // The large buttons of the main map for the given input style and shift.
-    const std::vector<LargeButton>& largeButtons(bool rpnMap, bool shiftedMap);
+    const std::vector<LargeButton>& largeButtons(bool rpnMap, bool shiftedMap) const;
 
 protected:
     QRect buttonRect(int row, int col) const override;
@@ -48,7 +48,8 @@ private:
     QPixmap functionPictures[14];
     bool functionPictureInteger[14] = {};
     QPixmap mainPictures[4];
-    std::vector<LargeButton> largeButtonLists[4];
-    bool largeButtonsBuilt[4] = {};
+    // Built on first use, also by the const hit test.
+    mutable std::vector<LargeButton> largeButtonLists[4];
+    mutable bool largeButtonsBuilt[4] = {};
     bool mainPicturesInteger = false;
 };

@@ -1,39 +1,20 @@
 #include "Images.h"
 
-#if __has_include("platform/Resource.h")
 #include "platform/Resource.h"
-#define TOVRIN_HAVE_RESOURCE 1
-#endif
-
-namespace {
-
-#ifdef TOVRIN_HAVE_RESOURCE
-QImage resourceImage(const QString& name) { return Resource::loadImage(name); }
-QPixmap resourcePixmap(const QString& name) { return Resource::loadPixmap(name); }
-QString resourcePath(const QString& name) { return Resource::findPixmap(name); }
-#else
-// Until the platform layer is built in, pictures come straight from the
-// embedded resources, where the picture "N" lives at ":/N.png".
-QString resourcePath(const QString& name) { return QStringLiteral(":/") + name + QStringLiteral(".png"); }
-QImage resourceImage(const QString& name) { return QImage(resourcePath(name)); }
-QPixmap resourcePixmap(const QString& name) { return QPixmap(resourcePath(name)); }
-#endif
-
-} // namespace
 
 QImage LoadImage(const QString& name)
 {
-    return resourceImage(name);
+    return Resource::loadImage(name);
 }
 
 QPixmap LoadPixmap(const QString& name)
 {
-    return resourcePixmap(name);
+    return Resource::loadPixmap(name);
 }
 
 QBitmap LoadBitmap(const QString& name)
 {
-    QString path = resourcePath(name);
+    QString path = Resource::findPixmap(name);
     if (path.isEmpty())
         return QBitmap();
     QImage image(path);

@@ -250,7 +250,8 @@ KeyOp Keyboard::faceCode(KeyOp code) const
 
 bool Keyboard::usesHiresGlyphs(int width, int height)
 {
-    return width - 4 > HiresGlyphWidth - 1 && height - 4 > HiresGlyphHeight - 1;
+    // The large cell must fit with two pixels to spare on every side.
+    return width - 4 >= HiresGlyphWidth && height - 4 >= HiresGlyphHeight;
 }
 
 void Keyboard::drawButtonBitmap(QPixmap& target, KeyOp code, bool highlighted)
@@ -284,9 +285,10 @@ void Keyboard::drawButtonBitmap(QPixmap& target, KeyOp code, bool highlighted)
     const QBitmap& sheet = hires ? glyphsHires : glyphs;
     int cellWidth = hires ? HiresGlyphWidth : GlyphWidth;
     int cellHeight = hires ? HiresGlyphHeight : GlyphHeight;
-    if (sheet.isNull())
-        return;
     QRect cell(int(code) % GlyphsPerRow * cellWidth, int(code) / GlyphsPerRow * cellHeight, cellWidth, cellHeight);
+    // A missing sheet, or a code without a glyph on it, leaves the key blank.
+    if (sheet.isNull() || !sheet.rect().contains(cell))
+        return;
     int x = (w - cellWidth) / 2 - (highlighted ? 1 : 0);
     int y = (h - cellHeight) / 2 - (highlighted ? 1 : 0);
     // A bitmap draws its set pixels in the pen colour and leaves the rest.

@@ -27,7 +27,7 @@ inline void Press(std::initializer_list<int> keys)
 {
     for (int key : keys) {
         HandleButton(KeyOp(key));
-        if (key != KeyShowAll)
+        if (key != KeyShowAll && key != KeyShift)
             UnPrefs.setShowAll(false);
         if (key != KeyShift && !Prefs.stickyShift())
             UnPrefs.setShift(false);

@@ -28,11 +28,10 @@ void tap(QWidget* widget, QPoint pos)
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
 }
 
-// Sends a move with the left button held, as a pen drag does.
+// Moves the pen with the button held.
 void drag(QWidget* widget, QPoint pos)
 {
-    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(widget, &event);
+    QTest::mouseMove(widget, pos);
 }
 
 QImage grabKeypad(QWidget& keypad)
@@ -391,6 +390,18 @@ private slots:
             }
         }
         QVERIFY(ink > 0);
+    }
+
+    void codesWithoutGlyphDrawBlank()
+    {
+        AdvancedKeyboard keypad;
+        QPixmap button(40, 24);
+        for (KeyOp code : {KeyNoOp, KeyNone}) {
+            keypad.drawButtonBitmap(button, code, false);
+            QCOMPARE(textPixels(button, keypad.getButtonColor(StyleStandard).text), 0);
+        }
+        keypad.drawButtonBitmap(button, KeyFormatFixed, false);
+        QVERIFY(textPixels(button, keypad.getButtonColor(StyleStandard).text) > 0);
     }
 
     void bevelAndColours()

@@ -10,19 +10,30 @@
 
 #include <cstdio>
 
+#ifdef TOVRIN_WITH_STORAGE
+#include "storage/Preferences.h"
+
+#include <QString>
+#endif
+
 #ifndef TOVRIN_VERSION
 #define TOVRIN_VERSION "0"
 #endif
 
 namespace {
 
-// The state of a first start with an empty settings file, then the options.
+// The state of a first start with an empty settings file, or the state
+// saved in the state file, then the options.
 void StartCalculator(const Options& options)
 {
     ResetPrefs();
     ResetRegs();
     ResetUnPrefs();
     ResetKeyboardTable();
+#ifdef TOVRIN_WITH_STORAGE
+    if (!options.stateFile.empty())
+        GetPreferences(QString::fromStdString(options.stateFile));
+#endif
     if (options.input >= 0) {
         Prefs.setRpnInput(options.input == 2);
         Prefs.setPrecedenceInput(options.input == 1);
@@ -47,11 +58,11 @@ void StartCalculator(const Options& options)
 }
 
 // One key, then what the main window does after a key: show-all lasts one
-// key, and shift one key unless it is sticky.
+// key (a shift key leaves it), and shift one key unless it is sticky.
 void PressKey(int key)
 {
     HandleButton(KeyOp(key));
-    if (key != KeyShowAll)
+    if (key != KeyShowAll && key != KeyShift)
         UnPrefs.setShowAll(false);
     if (key != KeyShift && !Prefs.stickyShift())
         UnPrefs.setShift(false);
@@ -109,13 +120,22 @@ int main(int argc, char** argv)
         std::puts("tovrin-keys " TOVRIN_VERSION);
         return 0;
     }
+#ifndef TOVRIN_WITH_STORAGE
     if (!options.stateFile.empty()) {
-        std::fputs("tovrin-keys: --state is not supported yet\n", stderr);
+        std::fputs("tovrin-keys: --state needs a build with the settings storage\n", stderr);
         return 2;
     }
+#endif
     StartCalculator(options);
     for (const Action& action : actions)
         Perform(action);
     PrintStack(options.levels);
+#ifdef TOVRIN_WITH_STORAGE
+    // Saved as a normal exit saves; a failed save must not pass unnoticed.
+    if (!options.stateFile.empty() && !SavePreferences(QString::fromStdString(options.stateFile))) {
+        std::fprintf(stderr, "tovrin-keys: could not save the state to %s\n", options.stateFile.c_str());
+        return 1;
+    }
+#endif
     return 0;
 }

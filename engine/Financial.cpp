@@ -1,0 +1,448 @@
+#include "Financial.h"
+
+#include "Operators.h"
+#include "Registers.h"
+#include "Scientific.h"
+#include "Stack.h"
+#include "State.h"
+
+#include "format/Strings.h"
+
+#include <cmath>
+
+namespace {
+
+double Reg(int r)
+{
+    return Regs.registers[r];
+}
+
+// Periodic rate of an annual nominal rate in percent.
+double PeriodicRate(double annualPercent)
+{
+    return annualPercent / Reg(RegPaymentsPerYear) / 100;
+}
+
+// 1 in begin mode, 0 in end mode.
+double BeginFactor()
+{
+    return Prefs.beginMode() ? 1.0 : 0.0;
+}
+
+// v = (1 + i)^-n and 1 - v.  Through log1p and expm1 where the logarithm
+// exists, so that rates close to 0 keep their precision.
+struct Discount {
+    double v, oneMinusV;
+};
+
+Discount DiscountFactor(double i, double n)
+{
+    if (1 + i > 0) {
+        double e = -n * std::log1p(i);
+        return {std::exp(e), -std::expm1(e)};
+    }
+    double v = std::pow(1 + i, -n);
+    return {v, 1 - v};
+}
+
+// Present value of an annuity of n unit payments at the end of each period:
+// (1 - v) / i, or n at a rate of exactly 0.
+double AnnuityFactor(double i, double n)
+{
+    if (i == 0)
+        return n;
+    return DiscountFactor(i, n).oneMinusV / i;
+}
+
+// The time value of money for register N, PV, PMT or FV.
+double ComputeTvm(int r)
+{
+    double i = PeriodicRate(Reg(RegInterest));
+    double n = Reg(RegN), pv = Reg(RegPresentValue), pmt = Reg(RegPayment), fv = Reg(RegFutureValue);
+    if (i == 0) {
+        // At a zero rate PV + PMT * N + FV = 0.
+        switch (r) {
+        case RegN: return -(pv + fv) / pmt;
+        case RegPresentValue: return -pmt * n - fv;
+        case RegPayment: return -(pv + fv) / n;
+        default: return -pv - pmt * n;
+        }
+    }
+    double k = 1 + i * BeginFactor();
+    switch (r) {
+    case RegN: {
+        double a = i * fv - k * pmt, b = -i * pv - k * pmt;
+        if (a >= 0 && b >= 0)
+            return (std::log(a) - std::log(b)) / std::log1p(i);
+        if (a < 0 && b < 0)
+            return (std::log(-a) - std::log(-b)) / std::log1p(i);
+        return NAN;
+    }
+    case RegPresentValue: {
+        Discount d = DiscountFactor(i, n);
+        return -k * pmt * d.oneMinusV / i - fv * d.v;
+    }
+    case RegPayment: {
+        Discount d = DiscountFactor(i, n);
+        return (-pv - fv * d.v) / (k * d.oneMinusV / i);
+    }
+    default: {
+        Discount d = DiscountFactor(i, n);
+        return (-pv - k * pmt * d.oneMinusV / i) / d.v;
+    }
+    }
+}
+
+bool IsBadNumber(double x)
+{
+    return std::isnan(x) || std::isinf(x);
+}
+
+// Bisection on [a, b], where f(a) and f(b) have opposite signs, down to the
+// secant method's tolerance.
+double Bisect(double (*f)(double), double a, double fa, double b)
+{
+    for (int step = 0; step < 200; ++step) {
+        double m = a + (b - a) / 2;
+        if (m == a || m == b)
+            return m;
+        double fm = f(m);
+        if (std::fabs(fm) < 1e-15 || std::fabs(b - a) < 1e-10)
+            return m;
+        if ((fm < 0) == (fa < 0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    return a + (b - a) / 2;
+}
+
+// The store-or-compute preparation: a typed number completes the pending
+// operations and disables lift; otherwise lift for the computed value.
+bool StorePath()
+{
+    if (UnPrefs.entering()) {
+        PerformPendingOperation(false, false);
+        UnPrefs.setLiftDisabledByKey(true);
+        return true;
+    }
+    return false;
+}
+
+// Store-or-compute: keeps a typed X or computes the value, copies X into the
+// register, labels X.
+void StoreOrCompute(int r, uint16_t label, double (*compute)())
+{
+    if (!StorePath()) {
+        if (UnPrefs.liftEnabled())
+            LiftStack();
+        StoreX(compute());
+    }
+    Regs.registers[r] = double(UnPrefs.stack[0]);
+    LabelX(label);
+    RegsChanged = 1;
+}
+
+double ComputeN() { return tvm(RegN); }
+double ComputePv() { return tvm(RegPresentValue); }
+double ComputePmt() { return tvm(RegPayment); }
+double ComputeFv() { return tvm(RegFutureValue); }
+double ComputeInterest()
+{
+    double g = Reg(RegInterest);
+    return solve_wide(rate, subtract(g, 0.1), g + 0.1);
+}
+double ComputePaymentsPerYear() { return Reg(RegPaymentsPerYear); }
+double ComputeNominal()
+{
+    double p = Reg(RegPaymentsPerYear);
+    return 100 * p * subtract(std::pow(1 + Reg(RegEffectiveRate) / 100, 1 / p), 1);
+}
+double ComputeEffective()
+{
+    double p = Reg(RegPaymentsPerYear);
+    return 100 * subtract(std::pow(1 + Reg(RegInterest) / (100 * p), p), 1);
+}
+double ComputeCost()
+{
+    if (UnPrefs.markupMode())
+        return Reg(RegPrice) * 100 / (Reg(RegMargin) + 100);
+    return subtract(100, Reg(RegMargin)) * Reg(RegPrice) / 100;
+}
+double ComputePrice()
+{
+    if (UnPrefs.markupMode())
+        return Reg(RegCost) * (Reg(RegMargin) + 100) / 100;
+    return Reg(RegCost) * 100 / subtract(100, Reg(RegMargin));
+}
+double ComputeMargin() { return subtract(Reg(RegPrice), Reg(RegCost)) / Reg(RegPrice) * 100; }
+double ComputeMarkup() { return subtract(Reg(RegPrice), Reg(RegCost)) / Reg(RegCost) * 100; }
+
+bool CashFlow()
+{
+    int j = Regs.lastRegister + 1;
+    if (j > UserRegisterCount - 1)
+        return false;
+    StorePath();
+    Regs.lastRegister = int16_t(j);
+    Regs.registers[j] = double(UnPrefs.stack[0]);
+    Regs.cashFlowCount[j] = 1;
+    LabelX(LabelCFj);
+    UnPrefs.stackLabelIndex[0] = uint16_t(j);
+    RegsChanged = 1;
+    return true;
+}
+
+bool CashFlowCount()
+{
+    int j = Regs.lastRegister;
+    if (j < 0)
+        return false;
+    StorePath();
+    Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);
+    LabelX(LabelNj);
+    UnPrefs.stackLabelIndex[0] = uint16_t(j);
+    RegsChanged = 1;
+    return true;
+}
+
+} // namespace
+
+double tvm(int r)
+{
+    if (r == RegN || r == RegPresentValue || r == RegPayment || r == RegFutureValue)
+        return ComputeTvm(r);
+    return Reg(r);
+}
+
+double rate(double x)
+{
+    double i = PeriodicRate(x);
+    double n = Reg(RegN), pv = Reg(RegPresentValue), pmt = Reg(RegPayment), fv = Reg(RegFutureValue);
+    if (i == 0)
+        return pv + pmt * n + fv;
+    double k = 1 + i * BeginFactor();
+    Discount d = DiscountFactor(i, n);
+    return pv + k * pmt * d.oneMinusV / i + fv * d.v;
+}
+
+double npv(double x)
+{
+    double i = PeriodicRate(x);
+    double result = Reg(0);
+    double periods = 0;
+    for (int j = 1; j < UserRegisterCount; ++j) {
+        int32_t count = Regs.cashFlowCount[j];
+        if (count <= 0)
+            break;
+        double deferral = i == 0 ? 1.0 : DiscountFactor(i, periods).v;
+        result += Reg(j) * AnnuityFactor(i, count) * deferral;
+        periods += count;
+    }
+    return result;
+}
+
+double solve(double (*f)(double), double x0, double x1)
+{
+    double a = x0, b = x1, fa = f(a), fb = f(b);
+    if (std::fabs(fb) > std::fabs(fa)) {
+        std::swap(a, b);
+        std::swap(fa, fb);
+    }
+    for (int step = 0;; ++step) {
+        if (step == 50)
+            return NAN;
+        if (std::fabs(fb) < 1e-15)
+            return b;
+        if (std::fabs(fb) < 1e-10 && std::fabs(b - a) < 1e-10)
+            return b;
+        double s = fb / fa, p = (a - b) * s, q = 1 - s;
+        double c = b - p / q;
+        double width = std::fabs(b - a);
+        if (std::fabs(c - b) > 10 * width)
+            c = c > b ? b + 100 * width : b - 100 * width;
+        double fc = f(c);
+        if (IsBadNumber(fc)) {
+            c += 1e-15;
+            fc = f(c);
+        }
+        if (std::fabs(b - c) < 1e-30 * std::fabs(c))
+            return std::fabs(fc) < 1e-5 ? c : NAN;
+        if (std::fabs(fc) > std::fabs(fb)) {
+            a = c;
+            fa = fc;
+        } else {
+            a = b;
+            fa = fb;
+            b = c;
+            fb = fc;
+        }
+    }
+}
+
+double solve_wide(double (*f)(double), double x0, double x1)
+{
+    double root = solve(f, x0, x1);
+    if (!std::isnan(root))
+        return root;
+
+    // Scan periodic rates from just above -100 % to 500 % on a logarithmic
+    // scale of 1 + i, and take the sign change nearest to the start value.
+    const int steps = 2000;
+    const double low = std::log(1e-4), high = std::log(6.0);
+    double scale = Reg(RegPaymentsPerYear) * 100;
+    double start = (x0 + x1) / 2;
+    double bestA = NAN, bestFa = NAN, bestB = NAN, bestDistance = INFINITY;
+    double prevX = NAN, prevF = NAN;
+    for (int k = 0; k <= steps; ++k) {
+        double x = std::expm1(low + (high - low) * k / steps) * scale;
+        double fx = f(x);
+        if (IsBadNumber(fx)) {
+            prevX = NAN;
+            continue;
+        }
+        if (fx == 0)
+            return x;
+        if (!std::isnan(prevX) && (fx < 0) != (prevF < 0)) {
+            double distance = std::fabs((prevX + x) / 2 - start);
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                bestA = prevX;
+                bestFa = prevF;
+                bestB = x;
+            }
+        }
+        prevX = x;
+        prevF = fx;
+    }
+    if (std::isnan(bestA))
+        return NAN;
+    return Bisect(f, bestA, bestFa, bestB);
+}
+
+bool HandleRegisters(KeyOp key)
+{
+    switch (int(key)) {
+    case KeyN: StoreOrCompute(RegN, LabelPeriods, ComputeN); return true;
+    case KeyInterest: StoreOrCompute(RegInterest, LabelIYR, ComputeInterest); break;
+    case KeyPresentValue: StoreOrCompute(RegPresentValue, LabelPV, ComputePv); break;
+    case KeyPayment: StoreOrCompute(RegPayment, LabelPMT, ComputePmt); break;
+    case KeyFutureValue: StoreOrCompute(RegFutureValue, LabelFV, ComputeFv); return true;
+    case KeyPaymentsPerYear: StoreOrCompute(RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear); break;
+    case KeyNominalRate: StoreOrCompute(RegInterest, LabelNomPercent, ComputeNominal); break;
+    case KeyEffectiveRate: StoreOrCompute(RegEffectiveRate, LabelEffPercent, ComputeEffective); return true;
+    case KeyCost: StoreOrCompute(RegCost, LabelCost, ComputeCost); return true;
+    case KeyPrice: StoreOrCompute(RegPrice, LabelPrice, ComputePrice); return true;
+    case KeyMargin:
+        StoreOrCompute(RegMargin, LabelMargin, ComputeMargin);
+        UnPrefs.setMarkupMode(false);
+        return true;
+    case KeyMarkup:
+        StoreOrCompute(RegMargin, LabelMarkup, ComputeMarkup);
+        UnPrefs.setMarkupMode(true);
+        return true;
+    case KeyTimesPaymentsPerYear:
+        StoreX(double(UnPrefs.stack[0]) * Reg(RegPaymentsPerYear));
+        Regs.registers[RegN] = double(UnPrefs.stack[0]);
+        LabelX(LabelPeriods);
+        UnPrefs.setLiftDisabledByKey(true);
+        RegsChanged = 1;
+        return true;
+    case KeyDividePaymentsPerYear:
+        UnPrefs.stack[0] = double(UnPrefs.stack[0]) / Reg(RegPaymentsPerYear);
+        return true;
+    case KeyCashFlow: return CashFlow();
+    case KeyCashFlowCount: return CashFlowCount();
+    default: return false;
+    }
+    // The keys that change the loan start the amortization again from PV.
+    UnPrefs.amortBalance = 0.0;
+    return true;
+}
+
+void amort(bool continueFromBalance)
+{
+    int digits = int(Prefs.digits());
+    double i = PeriodicRate(Reg(RegInterest));
+    double pmt = rnd(Reg(RegPayment), digits);
+    if (double(UnPrefs.amortBalance) == 0.0)
+        continueFromBalance = false;
+    if (!continueFromBalance)
+        UnPrefs.amortBalance = rnd(Reg(RegPresentValue), digits);
+    if (UnPrefs.amortStart == 0 || UnPrefs.amortEnd == 0) {
+        UnPrefs.amortStart = 1;
+        UnPrefs.amortEnd = 1;
+    }
+    unsigned start = UnPrefs.amortStart, end = UnPrefs.amortEnd;
+    double balance = UnPrefs.amortBalance, totalInterest = 0, totalPrincipal = 0;
+    for (unsigned p = continueFromBalance ? start - 1 : 0; p < end; ++p) {
+        double interest = (Prefs.beginMode() && p == 0) ? 0.0 : rnd(balance * i, digits);
+        double reported = pmt < 0 ? -std::fabs(interest) : std::fabs(interest);
+        double principal = pmt + interest;
+        balance += principal;
+        if (start <= p + 1 && p + 1 <= end) {
+            totalInterest += reported;
+            totalPrincipal += principal;
+        }
+    }
+    UnPrefs.amortBalance = balance;
+    UnPrefs.amortInterest = totalInterest;
+    UnPrefs.amortPrincipal = totalPrincipal;
+
+    if (UnPrefs.liftEnabled())
+        LiftStack();
+    StoreX(balance);
+    LabelX(LabelBal);
+    LiftStack();
+    StoreX(totalPrincipal);
+    LabelX(LabelPrin);
+    LiftStack();
+    StoreX(totalInterest);
+    LabelX(LabelInt);
+    UnPrefs.lastOperator = KeyAmortize;
+    UnPrefs.amortRepeat = 2;
+}
+
+void amort_next()
+{
+    uint16_t count = uint16_t(UnPrefs.amortEnd - UnPrefs.amortStart + 1);
+    UnPrefs.amortStart = uint16_t(UnPrefs.amortStart + count);
+    UnPrefs.amortEnd = uint16_t(UnPrefs.amortEnd + count);
+    amort(true);
+}
+
+bool amort_repeat()
+{
+    switch (int(UnPrefs.amortRepeat)) {
+    case 2:
+        StoreX(UnPrefs.amortPrincipal);
+        LabelX(LabelPrin);
+        UnPrefs.amortRepeat = 1;
+        break;
+    case 1:
+        StoreX(UnPrefs.amortBalance);
+        LabelX(LabelBal);
+        UnPrefs.amortRepeat = 0;
+        break;
+    default:
+        amort_next();
+        break;
+    }
+    return true;
+}
+
+uint16_t PeriodNumber(double x)
+{
+    if (!std::isfinite(x))
+        return 0;
+    return uint16_t(int64_t(std::fmod(std::trunc(x), 65536.0)));
+}
+
+int32_t WholeCount(double x)
+{
+    if (!std::isfinite(x))
+        return 0;
+    return int32_t(uint32_t(int64_t(std::fmod(std::trunc(x), 4294967296.0))));
+}

@@ -1,0 +1,298 @@
+#include "Immediate.h"
+
+#include "Calculator.h"
+#include "Conversion.h"
+#include "Financial.h"
+#include "Operators.h"
+#include "Programmer.h"
+#include "Scientific.h"
+#include "Stack.h"
+#include "State.h"
+#include "Statistics.h"
+
+#include "format/Format.h"
+#include "format/Strings.h"
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+double XValue()
+{
+    return UnPrefs.stack[0];
+}
+
+// Saves LastX and stores the result in X (label cleared).
+void Replace(double result)
+{
+    StoreLastX();
+    StoreX(result);
+}
+
+// X's label when it is a unit or a word size, which the key keeps.
+uint16_t KeptUnit()
+{
+    uint16_t label = UnPrefs.stackLabel[0];
+    return UnitType(label) != UnitNone ? label : 0;
+}
+
+// A function that keeps a unit label; `saveLastX` tells whether LastX is saved.
+void KeepUnit(double result, bool saveLastX)
+{
+    uint16_t label = KeptUnit();
+    if (saveLastX)
+        StoreLastX();
+    StoreX(result);
+    LabelX(label);
+}
+
+void PopEnter()
+{
+    if (PeekOp() == KeyEnter)
+        PopOp();
+}
+
+void NewValue(double value)
+{
+    LiftStackForNewValue();
+    StoreX(value);
+}
+
+void Percent()
+{
+    KeyOp top = PeekOp();
+    double x = XValue() / 100;
+    if (Prefs.rpnInput() || top == KeyAdd || top == KeySubtract)
+        x *= double(UnPrefs.stack[1]);
+    Replace(x);
+}
+
+void Round()
+{
+    if (IntegerFunctions()) {
+        StoreLastX();
+        IntegerConvertX(0);
+    } else {
+        KeepUnit(rnd(XValue(), int(Prefs.digits())), true);
+    }
+}
+
+// Square root and square turn areas into lengths and lengths into areas.
+void SquareRoot()
+{
+    uint16_t label = UnPrefs.stackLabel[0];
+    uint16_t result = label >= LabelSqInches && label <= LabelSqMeters ? uint16_t(label - 14) : 0;
+    Replace(std::sqrt(XValue()));
+    LabelX(result);
+}
+
+void Square()
+{
+    uint16_t label = UnPrefs.stackLabel[0];
+    uint16_t result = label >= LabelInches && label <= LabelMeters ? uint16_t(label + 14) : 0;
+    double x = XValue();
+    Replace(x * x);
+    LabelX(result);
+}
+
+void Amortize()
+{
+    if (UnPrefs.entering()) {
+        StoreLastX();
+        UnPrefs.amortStart = PeriodNumber(UnPrefs.stack[1]);
+        LabelY(LabelStart);
+        UnPrefs.amortEnd = PeriodNumber(UnPrefs.stack[0]);
+        LabelX(LabelEnd);
+        DropStack();
+    } else if (UnPrefs.liftEnabled()) {
+        LiftStack();
+    }
+    amort(false);
+    PopEnter();
+}
+
+void Npv()
+{
+    LiftStackForNewValue();
+    StoreX(npv(Regs.registers[RegInterest]));
+    LabelX(LabelNPV);
+    Regs.registers[RegPresentValue] = XValue();
+    RegsChanged = 1;
+}
+
+void Irr()
+{
+    if (UnPrefs.entering()) {
+        PerformPendingOperation(false, false);
+        UnPrefs.setLiftDisabledByKey(true);
+        StoreLastX();
+        Regs.registers[RegInterest] = XValue();
+    } else if (UnPrefs.liftEnabled()) {
+        LiftStack();
+    }
+    double g = Regs.registers[RegInterest];
+    StoreX(solve_wide(npv, subtract(g, 0.1), g + 0.1));
+    LabelX(LabelIrrYR);
+    Regs.registers[RegInterest] = XValue();
+    RegsChanged = 1;
+}
+
+// The result of a trigonometric key in the current angle unit.
+double Degrees(double radians)
+{
+    return FromRadians(radians);
+}
+
+void Sine()
+{
+    double x = XValue();
+    double r = SineSpecialCase(x) ? 0.0 : UnPrefs.hyperbolic() ? std::sinh(ToRadians(x)) : std::sin(ToRadians(x));
+    Replace(r);
+}
+
+void Cosine()
+{
+    double x = XValue();
+    double r = CosineSpecialCase(x) ? 0.0 : UnPrefs.hyperbolic() ? std::cosh(ToRadians(x)) : std::cos(ToRadians(x));
+    Replace(r);
+}
+
+void Tangent()
+{
+    double x = XValue();
+    double r;
+    if (CosineSpecialCase(x))
+        r = NAN;
+    else if (SineSpecialCase(x))
+        r = 0.0;
+    else
+        r = UnPrefs.hyperbolic() ? std::tanh(ToRadians(x)) : std::tan(ToRadians(x));
+    Replace(r);
+}
+
+void ArcCosine()
+{
+    double x = XValue();
+    double r;
+    if (x == 0 && !UnPrefs.hyperbolic()) {
+        // The right angle exactly, in the unit shown.
+        unsigned mode = Prefs.angleMode();
+        r = mode == AngleDegrees ? 90.0 : mode == AngleGrads ? 100.0 : pi() * 0.5;
+    } else {
+        r = Degrees(UnPrefs.hyperbolic() ? std::acosh(x) : std::acos(x));
+    }
+    Replace(r);
+}
+
+void ToRectangular()
+{
+    StoreLastX();
+    double r = XValue(), a = ToRadians(UnPrefs.stack[1]);
+    StoreX(r * std::cos(a));
+    StoreY(r * std::sin(a));
+    PopEnter();
+}
+
+// Radius and full-circle angle, so that the way back finds the same point.
+// The origin, also as negative zeros, has the angle 0.
+void ToPolar()
+{
+    StoreLastX();
+    double x = XValue(), y = UnPrefs.stack[1];
+    double angle = (x == 0 && y == 0) ? 0.0 : Degrees(std::atan2(y + 0.0, x + 0.0));
+    StoreX(std::sqrt(x * x + y * y));
+    StoreY(angle);
+    PopEnter();
+}
+
+// The random key draws from the minimal-standard linear congruential
+// generator (std::minstd_rand: x' = 48271 x mod 2^31 - 1), seeded with the
+// previous value drawn, so the sequence is the same on every platform and
+// continues across restarts.  The generator maps the seed 0 (the reset
+// state) to 1.  Values lie in 1 .. 2^31 - 2, so X is in (0, 1).
+void Random()
+{
+    LiftStackForNewValue();
+    std::minstd_rand generator(uint32_t(int32_t(UnPrefs.randomSeed)));
+    uint32_t v = uint32_t(generator());
+    UnPrefs.randomSeed = int32_t(v);
+    StoreX(double(v) / 2147483647.0);
+}
+
+void Not()
+{
+    uint16_t label = IntegerUnit(UnPrefs.stackLabel[0]);
+    double x = OnesComplement(XValue(), UnPrefs.stackLabel[0]);
+    Replace(x);
+    LabelX(label);
+}
+
+void WordSize(KeyOp key)
+{
+    uint16_t size = uint16_t(LabelU8 + (key - KeyWordU8));
+    if (UnPrefs.entering()) {
+        StoreX(ConvertNumber(UnPrefs.entryText, size));
+        LabelX(size);
+    } else {
+        StoreLastX();
+        IntegerConvertX(size);
+    }
+}
+
+} // namespace
+
+bool HandleImmediateOperation(KeyOp key)
+{
+    double x = XValue();
+    bool hyperbolic = UnPrefs.hyperbolic();
+    switch (int(key)) {
+    case KeyPercent: Percent(); break;
+    case KeyRound: Round(); break;
+    case KeyIntegerPart: KeepUnit(std::trunc(x), true); break;
+    case KeyAbs: KeepUnit(std::fabs(x), false); break;
+    case KeySquareRoot: SquareRoot(); break;
+    case KeySquare: Square(); break;
+    case KeyCubeRoot: Replace(std::cbrt(x)); break;
+    case KeyCube: Replace(x * x * x); break;
+    case KeyReciprocal: Replace(1 / x); break;
+    case KeyFractionPart: KeepUnit(subtract(x, std::trunc(x)), true); break;
+    case KeyAmortize: Amortize(); break;
+    case KeyAmortizeNext: amort_next(); break;
+    case KeyNpv: Npv(); break;
+    case KeyIrr: Irr(); break;
+    case KeySin: Sine(); break;
+    case KeyCos: Cosine(); break;
+    case KeyTan: Tangent(); break;
+    case KeyArcSin: Replace(Degrees(hyperbolic ? std::asinh(x) : std::asin(x))); break;
+    case KeyArcCos: ArcCosine(); break;
+    case KeyArcTan: Replace(Degrees(hyperbolic ? std::atanh(x) : std::atan(x))); break;
+    case KeyPi: NewValue(pi()); break;
+    case KeyLn: Replace(std::log(x)); break;
+    case KeyLog: Replace(std::log10(x)); break;
+    case KeyExp: Replace(std::exp(x)); break;
+    case KeyTenPower: Replace(std::pow(10.0, x)); break;
+    case KeyToDegrees: Replace(x * 180 / pi()); break;
+    case KeyToRadians: Replace(x * pi() / 180); break;
+    case KeyToRectangular: ToRectangular(); break;
+    case KeyToPolar: ToPolar(); break;
+    case KeyToHms:
+        Replace(hms(x));
+        LabelX(LabelHms);
+        break;
+    case KeyToHours: Replace(hr(x)); break;
+    case KeyRandom: Random(); break;
+    case KeyFactorial: Replace(fact(x)); break;
+    case KeyGamma: Replace(fact(subtract(x, 1))); break;
+    case KeyNot: Not(); break;
+    case KeyWordU8: case KeyWordS8: case KeyWordU16:
+    case KeyWordS16: case KeyWordU32: case KeyWordS32:
+        WordSize(key);
+        break;
+    case KeyFloor: KeepUnit(std::floor(x), false); break;
+    case KeyCeiling: KeepUnit(std::ceil(x), false); break;
+    default:
+        return StatisticsOperation(key);
+    }
+    return true;
+}

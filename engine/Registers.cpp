@@ -1,0 +1,305 @@
+#include "Registers.h"
+
+#include "Calculator.h"
+#include "Conversion.h"
+#include "Financial.h"
+#include "Programmer.h"
+#include "Scientific.h"
+#include "Stack.h"
+#include "State.h"
+#include "Statistics.h"
+
+#include "format/Strings.h"
+
+#include <cmath>
+
+namespace {
+
+bool IsArithmetic(KeyOp op)
+{
+    return op >= KeyAdd && op <= KeyDivide;
+}
+
+// Register arithmetic uses integer words only while integer functions are
+// active and the operator is the one typed after the latest prefix.
+bool IntegerArithmetic(KeyOp op)
+{
+    return IntegerFunctions() && int(op) == int(UnPrefs.registerOperator);
+}
+
+double IntegerOperation(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel)
+{
+    switch (int(op)) {
+    case KeyAdd: return IntegerAdd(left, leftLabel, right, rightLabel);
+    case KeySubtract: return IntegerSubtract(left, leftLabel, right, rightLabel);
+    case KeyMultiply: return IntegerMultiply(left, leftLabel, right, rightLabel);
+    default: return IntegerDivide(left, leftLabel, right, rightLabel);
+    }
+}
+
+double FloatOperation(KeyOp op, double left, double right)
+{
+    switch (int(op)) {
+    case KeyAdd: return left + right;
+    case KeySubtract: return subtract(left, right);
+    case KeyMultiply: return left * right;
+    default: return left / right;
+    }
+}
+
+// left op right with the labels of both sides; gives the result and its label.
+double Operate(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel, uint16_t* label)
+{
+    if (IntegerArithmetic(op)) {
+        *label = IntegerUnit(0);
+        return IntegerOperation(op, left, leftLabel, right, rightLabel);
+    }
+    *label = PreserveUnit(op, leftLabel, rightLabel, &right);
+    return FloatOperation(op, left, right);
+}
+
+uint16_t RegisterLabel(int r)
+{
+    return r < UserRegisterCount ? uint16_t(Regs.registerLabel[r]) : 0;
+}
+
+void ClearPrefix()
+{
+    UnPrefs.registerPrefix = KeyNone;
+}
+
+// Carries out the waiting prefix on register r.
+void PerformPrefix(int r)
+{
+    KeyOp op = KeyOp(int(UnPrefs.registerOperator));
+    switch (int(UnPrefs.registerPrefix)) {
+    case KeyStore: Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r); break;
+    case KeyRecall: Recall(op, r); break;
+    default: Swap(r); break;
+    }
+}
+
+// The financial registers that a prefix can address through their keys.
+bool FinancialRegister(KeyOp key, int* r, uint16_t* label)
+{
+    switch (int(key)) {
+    case KeyN: *r = RegN; *label = LabelPeriods; return true;
+    case KeyInterest: *r = RegInterest; *label = LabelIYR; return true;
+    case KeyPresentValue: *r = RegPresentValue; *label = LabelPV; return true;
+    case KeyPayment: *r = RegPayment; *label = LabelPMT; return true;
+    case KeyFutureValue: *r = RegFutureValue; *label = LabelFV; return true;
+    case KeyPaymentsPerYear: *r = RegPaymentsPerYear; *label = LabelPYR; return true;
+    case KeyNominalRate: *r = RegInterest; *label = LabelNomPercent; return true;
+    case KeyEffectiveRate: *r = RegEffectiveRate; *label = LabelEffPercent; return true;
+    case KeyCost: *r = RegCost; *label = LabelCost; return true;
+    case KeyPrice: *r = RegPrice; *label = LabelPrice; return true;
+    case KeyMargin:
+    case KeyMarkup:
+        *r = RegMargin;
+        *label = UnPrefs.markupMode() ? LabelMarkup : LabelMargin;
+        return true;
+    default: return false;
+    }
+}
+
+void PrefixOnFinancialRegister(KeyOp key, int r, uint16_t label)
+{
+    bool noOperator = UnPrefs.registerOperator == KeyNone;
+    KeyOp prefix = KeyOp(int(UnPrefs.registerPrefix));
+    PerformPrefix(r);
+    if (noOperator)
+        LabelX(label);
+    if (prefix == KeyStore || prefix == KeyRecall) {
+        if (key == KeyMargin)
+            UnPrefs.setMarkupMode(false);
+        else if (key == KeyMarkup)
+            UnPrefs.setMarkupMode(true);
+        if (key == KeyInterest || key == KeyPresentValue || key == KeyPayment || key == KeyPaymentsPerYear ||
+            key == KeyNominalRate)
+            UnPrefs.amortBalance = 0.0;
+    }
+}
+
+// X as an unsigned 32-bit seed: whole numbers modulo 2^32, so that values
+// from 2^31 up keep their top bit.  Infinities and NaN give 0.
+int32_t SeedFromValue(double x)
+{
+    if (!std::isfinite(x))
+        return 0;
+    double t = std::fmod(std::trunc(x), 4294967296.0);
+    if (t < 0)
+        t += 4294967296.0;
+    return int32_t(uint32_t(t));
+}
+
+// The special pairs of a prefix and a key; true when the pair was carried out.
+bool SpecialPair(KeyOp prefix, KeyOp key)
+{
+    if (key == KeyAmortize && prefix == KeyStore) {
+        UnPrefs.amortStart = PeriodNumber(UnPrefs.stack[1]);
+        UnPrefs.amortEnd = PeriodNumber(UnPrefs.stack[0]);
+        LabelY(LabelStart);
+        LabelX(LabelEnd);
+        UnPrefs.amortBalance = 0.0;
+        return true;
+    }
+    if (key == KeyAmortize && prefix == KeyRecall) {
+        LiftStackForNewValue();
+        StoreX(UnPrefs.amortStart);
+        LabelX(LabelStart);
+        LiftStack();
+        StoreX(UnPrefs.amortEnd);
+        LabelX(LabelEnd);
+        return true;
+    }
+    if (key == KeyCashFlowCount && (prefix == KeyStore || prefix == KeyRecall) && Regs.lastRegister > 0) {
+        int j = Regs.lastRegister;
+        if (prefix == KeyStore) {
+            Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);
+            RegsChanged = 1;
+        } else {
+            LiftStackForNewValue();
+            StoreX(int32_t(Regs.cashFlowCount[j]));
+        }
+        LabelX(LabelNj);
+        UnPrefs.stackLabelIndex[0] = uint16_t(j);
+        return true;
+    }
+    if (key == KeySigmaPlus && prefix == KeyRecall) {
+        RecallStatisticsSums();
+        return true;
+    }
+    if (key == KeyRandom && prefix == KeyStore) {
+        UnPrefs.randomSeed = SeedFromValue(UnPrefs.stack[0]);
+        return true;
+    }
+    return false;
+}
+
+// A key while a prefix waits; true when the prefix claimed it.
+bool PrefixKey(KeyOp key)
+{
+    KeyOp prefix = KeyOp(int(UnPrefs.registerPrefix));
+    if (key >= KeyDigit0 && key <= KeyDigit9) {
+        bool held = UnPrefs.registerFirstDigit != KeyNone;
+        if (Prefs.hundredRegisters() && !held) {
+            UnPrefs.registerFirstDigit = int(key);
+            return true;
+        }
+        int r = held ? int(UnPrefs.registerFirstDigit) * 10 + int(key) : int(key);
+        PerformPrefix(r);
+        ClearPrefix();
+        Regs.lastRegister = int16_t(r);
+        RegsChanged = 1;
+        return true;
+    }
+    if (key == KeyCashFlow) {
+        int j = Regs.lastRegister + 1;
+        if (j <= UserRegisterCount - 1) {
+            bool noOperator = UnPrefs.registerOperator == KeyNone;
+            Regs.lastRegister = int16_t(j);
+            PerformPrefix(j);
+            if (noOperator) {
+                LabelX(LabelCFj);
+                UnPrefs.stackLabelIndex[0] = uint16_t(j);
+            }
+            ClearPrefix();
+            RegsChanged = 1;
+            return true;
+        }
+    } else if (IsArithmetic(key)) {
+        UnPrefs.registerOperator = int(key);
+        return true;
+    } else if (key == KeyPoint) {
+        UnPrefs.registerFirstDigit = 1;
+        return true;
+    } else if (key == KeyShift) {
+        return false;
+    } else if (key == KeyBackspace) {
+        ClearPrefix();
+        return true;
+    } else {
+        int r;
+        uint16_t label;
+        if (FinancialRegister(key, &r, &label)) {
+            PrefixOnFinancialRegister(key, r, label);
+            ClearPrefix();
+            return true;
+        }
+        if (SpecialPair(prefix, key)) {
+            ClearPrefix();
+            return true;
+        }
+    }
+    // Any other key cancels the prefix and goes on as an ordinary key.
+    ClearPrefix();
+    return false;
+}
+
+} // namespace
+
+void Store(double value, uint16_t label, KeyOp op, int r)
+{
+    double result = value;
+    uint16_t resultLabel = label;
+    if (IsArithmetic(op))
+        result = Operate(op, Regs.registers[r], RegisterLabel(r), value, label, &resultLabel);
+    Regs.registers[r] = result;
+    if (r < UserRegisterCount)
+        Regs.registerLabel[r] = resultLabel;
+    RegsChanged = 1;
+}
+
+void Recall(KeyOp op, int r)
+{
+    double v = Regs.registers[r];
+    uint16_t registerLabel = RegisterLabel(r);
+    double result = v;
+    uint16_t label = registerLabel;
+    if (IsArithmetic(op)) {
+        result = Operate(op, UnPrefs.stack[0], UnPrefs.stackLabel[0], v, registerLabel, &label);
+    } else {
+        LiftStackForNewValue();
+    }
+    StoreX(result);
+    LabelX(label);
+}
+
+void Swap(int r)
+{
+    double old = Regs.registers[r];
+    uint16_t oldLabel = RegisterLabel(r);
+    Regs.registers[r] = double(UnPrefs.stack[0]);
+    if (r < UserRegisterCount)
+        Regs.registerLabel[r] = UnPrefs.stackLabel[0];
+    StoreX(old);
+    LabelX(oldLabel);
+    RegsChanged = 1;
+}
+
+bool HandleMemory(KeyOp key)
+{
+    if (UnPrefs.registerPrefix != KeyNone && PrefixKey(key))
+        return true;
+    switch (int(key)) {
+    case KeyExchangeRegister:
+    case KeyStore:
+    case KeyRecall:
+        UnPrefs.registerPrefix = int(key);
+        UnPrefs.registerOperator = KeyNone;
+        UnPrefs.registerFirstDigit = KeyNone;
+        return true;
+    case KeyMemoryClear: Regs.memory = 0.0; break;
+    case KeyMemoryAdd: Regs.memory = double(Regs.memory) + double(UnPrefs.stack[0]); break;
+    case KeyMemorySubtract: Regs.memory = subtract(Regs.memory, UnPrefs.stack[0]); break;
+    case KeyMemoryStore: Regs.memory = double(UnPrefs.stack[0]); break;
+    case KeyMemoryRecall:
+        LiftStackForNewValue();
+        StoreX(Regs.memory);
+        return true;
+    default:
+        return false;
+    }
+    RegsChanged = 1;
+    return true;
+}

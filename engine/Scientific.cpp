@@ -1,0 +1,155 @@
+// Small numeric routines shared by the engine: 14-digit rounding, factorial,
+// time and angle conversions, and rounding to the displayed digits.
+
+#include "Scientific.h"
+
+#include "State.h"
+
+#include "format/Format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Significant digits kept by norm: two more than the display shows, enough
+// to drop the binary rounding noise of a sum or difference.
+constexpr int NormDigits = 14;
+
+} // namespace
+
+double norm(double x)
+{
+    char digits[DigitBufferSize];
+    int point = 0;
+    bool negative = false;
+    ShortestDigits(x, digits, &point, &negative);
+    RoundDecimalNumber(digits, &point, NormDigits);
+    if (digits[0] < '0' || digits[0] > '9')
+        return x; // infinity or NaN
+
+    // "-.DIGITSeP": the digits as a fraction scaled by the point position.
+    char text[DigitBufferSize + 16];
+    char* p = text;
+    if (negative)
+        *p++ = '-';
+    *p++ = '.';
+    std::size_t length = std::strlen(digits);
+    std::memcpy(p, digits, length);
+    p += length;
+    if (point != 0) {
+        *p++ = 'e';
+        p = std::to_chars(p, text + sizeof text - 1, point).ptr;
+    }
+    *p = '\0';
+    return ConvertDecimalNumber(text);
+}
+
+double subtract(double a, double b)
+{
+    return norm(a - b);
+}
+
+double frac(double x)
+{
+    return subtract(x, std::trunc(x));
+}
+
+double fact(double x)
+{
+    // 170! is the largest factorial a double holds; NaN outside 0..170 and
+    // for non-integers.  The negated test lets NaN arguments through to NaN.
+    if (!(x >= 0.0 && x <= 170.0) || norm(frac(x)) != 0.0)
+        return std::nan("");
+    double product = 1.0;
+    for (double i = 2.0; i <= x; i += 1.0)
+        product *= i;
+    return product;
+}
+
+double hms(double x)
+{
+    double minutes = norm(frac(x) * 60.0);
+    return std::trunc(x) + std::trunc(minutes) / 100.0 +
+           subtract(minutes, std::trunc(minutes)) * 3.0 / 500.0;
+}
+
+double hr(double x)
+{
+    double minutes = norm(frac(x) * 100.0);
+    return std::trunc(x) + std::trunc(minutes) / 60.0 + subtract(minutes, std::trunc(minutes)) / 36.0;
+}
+
+double pi()
+{
+    return std::acos(-1.0);
+}
+
+double ToRadians(double x)
+{
+    switch (Prefs.angleMode()) {
+    case AngleDegrees: return x * (pi() / 180.0);
+    case AngleGrads: return x * (pi() / 200.0);
+    default: return x;
+    }
+}
+
+double FromRadians(double x)
+{
+    switch (Prefs.angleMode()) {
+    case AngleDegrees: return x * (180.0 / pi());
+    case AngleGrads: return x * (200.0 / pi());
+    default: return x;
+    }
+}
+
+// The sine is exactly zero at multiples of a half turn, the cosine at odd
+// multiples of a quarter turn.  Both look at X, in degrees or grads only.
+bool SineSpecialCase(double)
+{
+    if (UnPrefs.hyperbolic())
+        return false;
+    double x = UnPrefs.stack[0];
+    switch (Prefs.angleMode()) {
+    case AngleDegrees: {
+        double r = std::fmod(x, 360.0);
+        return r == 0.0 || r == 180.0 || r == -180.0;
+    }
+    case AngleGrads: {
+        double r = std::fmod(x, 400.0);
+        return r == 0.0 || r == 200.0 || r == -200.0;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CosineSpecialCase(double)
+{
+    if (UnPrefs.hyperbolic())
+        return false;
+    double x = UnPrefs.stack[0];
+    switch (Prefs.angleMode()) {
+    case AngleDegrees: {
+        double r = std::fmod(x, 360.0);
+        return r == 90.0 || r == 270.0 || r == -90.0 || r == -270.0;
+    }
+    case AngleGrads: {
+        double r = std::fmod(x, 400.0);
+        return r == 100.0 || r == 300.0 || r == -100.0 || r == -300.0;
+    }
+    default:
+        return false;
+    }
+}
+
+double rnd(double x, int digits)
+{
+    // The digit setting counts even while show-all is on.
+    UnPrefs.setShowAll(false);
+    char text[FormatBufferSize];
+    if (FormatDecimalNumber(x, text, false, digits) != FormatOk)
+        return x;
+    return ConvertDecimalNumber(text);
+}

@@ -1,0 +1,130 @@
+// The shared numeric helpers: 14-digit rounding, factorial, time and angle
+// conversions, the exact sine and cosine cases and display rounding.
+#include "TestSupport.h"
+
+#include "engine/Scientific.h"
+#include "format/Format.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using ScientificTest = EngineTest;
+
+TEST_F(ScientificTest, NormRoundsToFourteenDigits)
+{
+    EXPECT_EQ(norm(0.1 + 0.2), 0.3);
+    EXPECT_EQ(norm(-(0.1 + 0.2)), -0.3);
+    EXPECT_EQ(norm(1.0 / 3.0), 0.33333333333333);
+    EXPECT_EQ(norm(2.0 / 3.0), 0.66666666666667);
+    EXPECT_EQ(norm(99999999999999.5), 1e14); // carry into a new digit
+    EXPECT_EQ(norm(123456.0), 123456.0);
+    EXPECT_EQ(norm(1e-300 / 3), 3.3333333333333e-301);
+    EXPECT_EQ(norm(std::numeric_limits<double>::max()), 1.7976931348623e308);
+    EXPECT_EQ(norm(0.0), 0.0);
+    EXPECT_TRUE(std::signbit(norm(-0.0)));
+    EXPECT_TRUE(std::isnan(norm(std::nan(""))));
+    EXPECT_EQ(norm(-INFINITY), -INFINITY);
+}
+
+TEST_F(ScientificTest, SubtractAndFrac)
+{
+    EXPECT_EQ(subtract(0.3, 0.1), 0.2);
+    EXPECT_EQ(subtract(1.1, 1.0), 0.1);
+    EXPECT_EQ(frac(-2.75), -0.75);
+    EXPECT_EQ(frac(2.75), 0.75);
+    EXPECT_EQ(frac(1.1), 0.1);
+    EXPECT_EQ(frac(5.0), 0.0);
+}
+
+TEST_F(ScientificTest, Factorial)
+{
+    EXPECT_EQ(fact(5), 120);
+    EXPECT_EQ(fact(0), 1);
+    EXPECT_EQ(fact(1), 1);
+    EXPECT_TRUE(std::isfinite(fact(170)));
+    EXPECT_TRUE(std::isnan(fact(171)));
+    EXPECT_TRUE(std::isnan(fact(2.5)));
+    EXPECT_TRUE(std::isnan(fact(-1)));
+    EXPECT_TRUE(std::isnan(fact(std::nan(""))));
+    EXPECT_TRUE(std::isnan(fact(INFINITY)));
+}
+
+TEST_F(ScientificTest, HoursMinutesSeconds)
+{
+    EXPECT_DOUBLE_EQ(hms(1.5), 1.3);
+    EXPECT_DOUBLE_EQ(hms(2.75), 2.45);
+    EXPECT_DOUBLE_EQ(hr(1.3), 1.5);
+    EXPECT_DOUBLE_EQ(hr(2.45), 2.75);
+    // 1 h 0 min 36 s.
+    EXPECT_DOUBLE_EQ(hms(1.01), 1.0036);
+    EXPECT_DOUBLE_EQ(hr(1.0036), 1.01);
+    EXPECT_DOUBLE_EQ(hms(-1.5), -1.3);
+}
+
+TEST_F(ScientificTest, Angles)
+{
+    EXPECT_EQ(pi(), 3.141592653589793);
+    Prefs.setAngleMode(AngleDegrees);
+    EXPECT_DOUBLE_EQ(ToRadians(180), pi());
+    EXPECT_DOUBLE_EQ(FromRadians(pi() / 2), 90);
+    Prefs.setAngleMode(AngleGrads);
+    EXPECT_DOUBLE_EQ(ToRadians(200), pi());
+    EXPECT_DOUBLE_EQ(FromRadians(pi()), 200);
+    Prefs.setAngleMode(AngleRadians);
+    EXPECT_EQ(ToRadians(1.25), 1.25);
+    EXPECT_EQ(FromRadians(1.25), 1.25);
+    Prefs.setAngleMode(3); // unknown: as radians
+    EXPECT_EQ(ToRadians(1.25), 1.25);
+    // Hyperbolic does not change the unit.
+    Prefs.setAngleMode(AngleDegrees);
+    UnPrefs.setHyperbolic(true);
+    EXPECT_DOUBLE_EQ(ToRadians(90), pi() / 2);
+}
+
+TEST_F(ScientificTest, ExactSineAndCosineCases)
+{
+    struct {
+        unsigned mode;
+        bool hyperbolic;
+        double x;
+        bool sine;
+        bool cosine;
+    } const cases[] = {
+        {AngleDegrees, false, 180, true, false},   {AngleDegrees, false, -180, true, false},
+        {AngleDegrees, false, 360, true, false},   {AngleDegrees, false, 0, true, false},
+        {AngleDegrees, false, 90, false, true},    {AngleDegrees, false, 270, false, true},
+        {AngleDegrees, false, -90, false, true},   {AngleDegrees, false, 450, false, true},
+        {AngleDegrees, false, 45, false, false},   {AngleGrads, false, 200, true, false},
+        {AngleGrads, false, 100, false, true},     {AngleGrads, false, -300, false, true},
+        {AngleGrads, false, 90, false, false},     {AngleRadians, false, 0, false, false},
+        {AngleRadians, false, 180, false, false},  {AngleDegrees, true, 180, false, false},
+        {AngleDegrees, true, 90, false, false},    {AngleGrads, true, 100, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.hyperbolic << " " << c.x);
+        Prefs.setAngleMode(c.mode);
+        UnPrefs.setHyperbolic(c.hyperbolic);
+        UnPrefs.stack[0] = c.x;
+        // The argument is not looked at; X is.
+        EXPECT_EQ(SineSpecialCase(12345), c.sine);
+        EXPECT_EQ(CosineSpecialCase(12345), c.cosine);
+    }
+}
+
+TEST_F(ScientificTest, RoundToTheDisplayedDigits)
+{
+    char probe[FormatBufferSize];
+    if (FormatDecimalNumber(1.0, probe, false, 0) == FormatError)
+        GTEST_SKIP() << "the decimal formatter is not there yet";
+    Prefs.setDisplayFormat(FormatFixed);
+    UnPrefs.setShowAll(true);
+    EXPECT_EQ(rnd(2.0 / 3.0, 4), 0.667);
+    EXPECT_FALSE(UnPrefs.showAll());
+    EXPECT_EQ(rnd(2.5, 1), 3.0);
+    EXPECT_TRUE(std::isinf(rnd(INFINITY, 4)));
+    EXPECT_TRUE(std::isnan(rnd(std::nan(""), 4)));
+}
+
+} // namespace

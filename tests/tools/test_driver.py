@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""Checks the command line of tovrin-keys: options, key tokens, output lines,
+and that anything not understood exits 2 with nothing on standard output."""
+import subprocess, sys
+
+driver = sys.argv[1]
+passed = failed = 0
+
+
+def run(*args):
+    r = subprocess.run([driver, *args], capture_output=True, text=True, timeout=20)
+    return r.returncode, r.stdout, r.stderr
+
+
+def check(name, condition, detail=""):
+    global passed, failed
+    if condition:
+        passed += 1
+    else:
+        failed += 1
+        print(f"FAIL {name} {detail}")
+
+
+def refused(args, mention):
+    code, out, err = run(*args)
+    check(f"refused {args}", code == 2 and out == "" and mention in err, f"-> {code} {out!r} {err!r}")
+
+
+def shows(args, lines, err_expected=""):
+    code, out, err = run(*args)
+    got = [line.split("\t") for line in out.splitlines()]
+    want = [line.split("|") for line in lines]
+    check(f"shows {args}", code == 0 and got == want and err_expected in err,
+          f"-> {code} {got} {err!r}")
+
+
+# Anything not understood: status 2, a message naming it, nothing printed.
+refused(["--nonsense"], "--nonsense")
+refused(["--input", "sideways"], "sideways")
+refused(["--function", "astrology"], "astrology")
+refused(["--stack", "5"], "5")
+refused(["--stack", "24"], "24")
+refused(["--word", "u64"], "u64")
+refused(["--format", "fixed:13"], "fixed:13")
+refused(["--format", "round"], "round")
+refused(["--registers", "50"], "50")
+refused(["--levels", "0"], "0")
+refused(["--levels", "21"], "21")
+refused(["--levels"], "--levels")
+refused(["NoSuchKey"], "NoSuchKey")
+refused(["1", "2", "Sine"], "Sine")
+refused(["#256"], "#256")
+refused(["#-1"], "#-1")
+refused(["#"], "#")
+refused(["Function=astrology"], "astrology")
+refused(["1.2.3"], "1.2.3")
+refused(["1e"], "1e")
+refused(["-"], "-")
+refused(["7", "--comma"], "--comma")
+# Every argument is checked before any key is pressed.
+refused(["7", "Undo", "Bogus"], "Bogus")
+
+# --state: an error in the arguments leaves the state file untouched; a save
+# that fails is reported with status 1.
+import os, tempfile
+with tempfile.TemporaryDirectory() as folder:
+    state = os.path.join(folder, "tovrin.conf")
+    code, out, err = run("--state", state, "4", "2")
+    check("state saved", code == 0 and os.path.exists(state), f"-> {code} {err!r}")
+    with open(state, "rb") as f:
+        before = f.read()
+    refused(["--state", state, "7", "Bogus"], "Bogus")
+    refused(["--state", state, "--input", "sideways"], "sideways")
+    with open(state, "rb") as f:
+        check("state untouched", f.read() == before)
+    # The open entry survives the restart.
+    shows(["--state", state], ["X||42"])
+    blocker = os.path.join(folder, "file")
+    open(blocker, "w").close()
+    code, out, err = run("--state", os.path.join(blocker, "tovrin.conf"), "1")
+    check("failed save", code == 1 and "could not save" in err, f"-> {code} {err!r}")
+
+code, out, err = run("--help")
+check("help", code == 0 and out.startswith("Usage: tovrin-keys") and err == "")
+code, out, err = run("--version")
+check("version", code == 0 and out == "tovrin-keys 1.4.4\n")
+
+# A first start shows 0. in X, and the lines go from the highest level down.
+shows([], ["X||0."])
+shows(["--levels", "5"], ["5||0.", "T||0.", "Z||0.", "Y||0.", "X||0."])
+
+# Number tokens type their keys; the typed text shows as typed.
+shows(["-1.50e-3"], ["X||-1.50e-3"])
+shows(["1234.5"], ["X||1,234.5"])
+shows([".5"], ["X||0.5"])
+shows(["--comma", "1234.5"], ["X||1.234,5"])
+shows(["2e+5"], ["X||2e5"])
+# Key names in any case, and key codes.
+shows(["digit7", "DIGIT8"], ["X||78"])
+shows(["#7", "#16", "#5"], ["X||7.5"])
+# Options set the records: format with places, word size, function.
+shows(["--format", "fixed:2", "7", "Enter"], ["X||7.00"])
+shows(["--format=scientific:all", "1500", "Enter"], ["X||1.5e3"])
+shows(["--function", "programmer", "255", "Hexadecimal"], ["X|s32|00FF."])
+shows(["--function", "programmer", "--word", "u8", "255", "Binary"], ["X|u8|11111111."])
+shows(["Function=Programmer", "8", "Octal"], ["X|s32|10."])
+# The label is the word size when the number base is not decimal.
+shows(["--function", "programmer", "--levels", "2", "5", "Enter", "Hexadecimal"],
+      ["Y||0005.", "X|s32|0005."])
+# An empty history: a message on standard error, the state unchanged.
+shows(["Undo"], ["X||0."], "Nothing to Undo")
+shows(["4", "Redo"], ["X||4"], "Nothing to Redo")
+# Show-all lasts one key; shift is cleared after a key unless sticky.
+shows(["--format", "fixed:2", "2", "Enter", "ShowAll"], ["X||2."])
+
+print(f"{passed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
