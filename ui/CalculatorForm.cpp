@@ -9,6 +9,12 @@
 #include "ui/AdvancedKeyboard.h"
 #include "ui/ClipboardText.h"
 #include "ui/Images.h"
+#include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/ColorsDialog.h"
+#include "ui/dialogs/KeyboardDialog.h"
+#include "ui/dialogs/PreferencesDialog.h"
+#include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/UserRegistersForm.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -422,10 +428,89 @@ void CalculatorForm::doClearAllDialog()
     handleButton(chosen == 0 ? KeyClearAll : KeyNone);
 }
 
-// The auxiliary windows and dialogs are opened here once they exist.
-void CalculatorForm::viewRpnStackForm() {}
-void CalculatorForm::viewUserRegistersForm() {}
-void CalculatorForm::doPreferencesDialog() {}
-void CalculatorForm::doColorsDialog() {}
-void CalculatorForm::doKeyboardDialog() {}
-void CalculatorForm::doAboutDialog() {}
+int CalculatorForm::runDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+void CalculatorForm::present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void CalculatorForm::auxiliaryKeyHandled()
+{
+    refreshDisplay();
+    clearKeypadHighlight();
+    m_keyboard->setShifted(UnPrefs.shift());
+    m_keyboard->update();
+}
+
+// The auxiliary windows are made on first use and kept; the dialogs live
+// for one modal run.
+void CalculatorForm::viewRpnStackForm()
+{
+    if (!m_rpnStackForm) {
+        m_rpnStackForm = new RpnStackForm(this, Prefs.stackSize);
+        connect(m_rpnStackForm, &RpnStackForm::keyHandled, this, &CalculatorForm::auxiliaryKeyHandled);
+    } else {
+        m_rpnStackForm->setLines(Prefs.stackSize);
+    }
+    m_rpnStackForm->pane()->updateDisplay();
+    present(m_rpnStackForm);
+}
+
+void CalculatorForm::viewUserRegistersForm()
+{
+    const bool pending = UnPrefs.registerPrefix != KeyNone;
+    if (!m_userRegistersForm) {
+        m_userRegistersForm = new UserRegistersForm(this, Prefs.hundredRegisters(), pending);
+        connect(m_userRegistersForm, &UserRegistersForm::keyHandled, this, &CalculatorForm::auxiliaryKeyHandled);
+    } else {
+        m_userRegistersForm->setDoubleRegs(Prefs.hundredRegisters());
+        m_userRegistersForm->setAutoDismiss(pending);
+    }
+    m_userRegistersForm->pane()->updateDisplay();
+    present(m_userRegistersForm);
+}
+
+void CalculatorForm::doPreferencesDialog()
+{
+    PreferencesDialog dialog(this);
+    runDialog(dialog);
+    showQuickSwitch(Prefs.quickSwitch());
+    m_display->setLines(Prefs.twoLineDisplay() ? 2 : 1);
+    m_display->setCommaRadix(Prefs.commaRadix());
+    m_keyboard->setRpn(Prefs.rpnInput());
+    m_keyboard->setCommaRadix(Prefs.commaRadix());
+    refreshDisplay();
+    m_keyboard->update();
+}
+
+void CalculatorForm::doColorsDialog()
+{
+    ColorsDialog dialog(this);
+    if (runDialog(dialog) == QDialog::Accepted) {
+        m_keyboard->setColorTable(&Colors);
+        m_keyboard->update();
+    }
+}
+
+void CalculatorForm::doKeyboardDialog()
+{
+    KeyboardDialog dialog(this);
+    if (runDialog(dialog) == QDialog::Accepted) {
+        m_keyboard->rebuildBitmaps();
+        m_keyboard->update();
+    }
+}
+
+void CalculatorForm::doAboutDialog()
+{
+    if (!m_aboutForm) {
+        m_aboutForm = new AboutForm(this);
+    }
+    present(m_aboutForm);
+}

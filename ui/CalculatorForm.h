@@ -18,6 +18,11 @@ class QComboBox;
 class QToolBar;
 struct ColorTable;
 
+class AboutForm;
+class QDialog;
+class RpnStackForm;
+class UserRegistersForm;
+
 class CalculatorForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,6 +37,9 @@ public:
     QToolBar* selectorBar() const { return m_selectorBar; }
     QComboBox* functionBox() const { return m_functionBox; }
     QAction* functionAction(int function) const { return m_functionActions[function]; }
+    AboutForm* aboutForm() const { return m_aboutForm; }
+    RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
+    UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
 
     void showQuickSwitch(bool on);
     void initQuickSwitch();
@@ -75,11 +83,18 @@ protected:
     // Overridden by tests so that no modal loop runs.
     virtual int runMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
                               const QStringList& buttons, int defaultButton, int escapeButton);
+    // Runs a modal dialog and returns its result.  Overridden by tests so
+    // that no modal loop runs.
+    virtual int runDialog(QDialog& dialog);
 
 private:
     void buildMenus();
     void refreshDisplay();
     void clearKeypadHighlight();
+    // Brings the display and keypad in step after a key of another window.
+    void auxiliaryKeyHandled();
+    // Shows an auxiliary window at its natural size and in front.
+    static void present(QWidget* window);
 
     QToolBar* m_menuBar = nullptr;
     QToolBar* m_quickSwitchBar = nullptr;
@@ -89,4 +104,7 @@ private:
     ColorTable* m_colorTable = nullptr;
     AdvancedDisplay* m_display = nullptr;
     AdvancedKeyboard* m_keyboard = nullptr;
+    AboutForm* m_aboutForm = nullptr;
+    RpnStackForm* m_rpnStackForm = nullptr;
+    UserRegistersForm* m_userRegistersForm = nullptr;
 };

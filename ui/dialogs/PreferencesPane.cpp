@@ -1,0 +1,166 @@
+#include "PreferencesPane.h"
+
+#include "engine/State.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+// The format combo box lists General, Fixed, Scientific, Engineering; Prefs
+// numbers them General 0, Scientific 1, Engineering 2, Fixed 3.
+constexpr unsigned FormatOfItem[4] = {FormatGeneral, FormatFixed, FormatScientific, FormatEngineering};
+constexpr int ItemOfFormat[4] = {0, 2, 3, 1};
+
+constexpr int TapActionCount = 5;
+constexpr int IntegerSizeCount = 6;
+constexpr int StackSizeCount = 5;
+
+// A stored value as a combo box item; values the combo box cannot show
+// (only a damaged settings file holds them) show as the first item.
+int ItemOf(unsigned value, int count)
+{
+    return value < unsigned(count) ? int(value) : 0;
+}
+
+} // namespace
+
+PreferencesPane::PreferencesPane(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("PreferencesPane");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(5, 5, 5, 5);
+    grid->setSpacing(5);
+
+    format_ = addCombo("format", {tr("General"), tr("Fixed"), tr("Scientific"), tr("Engineering")});
+    QStringList digits{tr("All")};
+    for (int n = 0; n <= 12; ++n)
+        digits << QString::number(n);
+    digits_ = addCombo("digits", digits);
+
+    thirdGroup_ = new QButtonGroup(this);
+    const char* thirdNames[3] = {"left", "center", "right"};
+    const QString thirdTexts[3] = {tr("Left"), tr("Center"), tr("Right")};
+    for (int third = 0; third < 3; ++third) {
+        thirds_[third] = new QRadioButton(thirdTexts[third], this);
+        thirds_[third]->setObjectName(thirdNames[third]);
+        thirdGroup_->addButton(thirds_[third], third);
+    }
+    connect(thirdGroup_, &QButtonGroup::idClicked, this, &PreferencesPane::tapSelected);
+    tapAction_ = addCombo("tapAction", {tr("Preferences"), tr("Colors"), tr("Keyboard"), tr("RPN Stack"),
+                                        tr("User Registers")});
+    integer_ = addCombo("integer", {tr("8-bit unsigned"), tr("8-bit signed"), tr("16-bit unsigned"),
+                                    tr("16-bit signed"), tr("32-bit unsigned"), tr("32-bit signed")});
+    input_ = addCombo("input", {tr("Simple"), tr("Precedence"), tr("RPN")});
+    stack_ = addCombo("stack", {tr("4"), tr("8"), tr("12"), tr("16"), tr("20")});
+
+    quickSwitch_ = addCheck("quickSwitch", tr("Quick Switch"));
+    hundredRegisters_ = addCheck("hundredRegisters", tr("100 Registers"));
+    stickyShift_ = addCheck("stickyShift", tr("Sticky Shift"));
+    twoLineDisplay_ = addCheck("twoLineDisplay", tr("2-line Display"));
+    commaRadix_ = addCheck("commaRadix", tr("Comma Radix"));
+
+    grid->addWidget(new QLabel(tr("Format:"), this), 0, 0);
+    grid->addWidget(format_, 0, 1, 1, 3);
+    grid->addWidget(digits_, 1, 1, 1, 3);
+    grid->addWidget(new QLabel(tr("Display:"), this), 2, 0);
+    for (int third = 0; third < 3; ++third)
+        grid->addWidget(thirds_[third], 2, third + 1);
+    grid->addWidget(tapAction_, 3, 1, 1, 3);
+    grid->addWidget(new QLabel(tr("Integer:"), this), 4, 0);
+    grid->addWidget(integer_, 4, 1, 1, 3);
+    grid->addWidget(new QLabel(tr("Input:"), this), 5, 0);
+    grid->addWidget(input_, 5, 1, 1, 3);
+    grid->addWidget(new QLabel(tr("Stack:"), this), 6, 0);
+    grid->addWidget(stack_, 6, 1, 1, 3);
+    grid->addWidget(quickSwitch_, 7, 0, 1, 2);
+    grid->addWidget(hundredRegisters_, 7, 2, 1, 2);
+    grid->addWidget(stickyShift_, 8, 0, 1, 2);
+    grid->addWidget(twoLineDisplay_, 8, 2, 1, 2);
+    grid->addWidget(commaRadix_, 9, 0, 1, 2);
+    grid->setRowStretch(10, 1);
+}
+
+QComboBox* PreferencesPane::addCombo(const char* name, const QStringList& items)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(name);
+    combo->setEditable(false);
+    combo->addItems(items);
+    return combo;
+}
+
+QCheckBox* PreferencesPane::addCheck(const char* name, const QString& text)
+{
+    auto* check = new QCheckBox(text, this);
+    check->setObjectName(name);
+    return check;
+}
+
+void PreferencesPane::load()
+{
+    format_->setCurrentIndex(ItemOfFormat[Prefs.displayFormat() & 3]);
+    digits_->setCurrentIndex(ItemOf(Prefs.digits(), digits_->count()));
+
+    tapActions_[0] = Prefs.leftTapAction();
+    tapActions_[1] = Prefs.centerTapAction();
+    tapActions_[2] = Prefs.rightTapAction();
+    selectedThird_ = 0;
+    thirds_[0]->setChecked(true);
+    tapAction_->setCurrentIndex(ItemOf(tapActions_[0], TapActionCount));
+
+    integer_->setCurrentIndex(ItemOf(Prefs.integerSize(), IntegerSizeCount));
+    input_->setCurrentIndex(Prefs.rpnInput() ? 2 : Prefs.precedenceInput() ? 1 : 0);
+    stack_->setCurrentIndex(std::clamp(int(Prefs.stackSize) / 4 - 1, 0, StackSizeCount - 1));
+
+    quickSwitch_->setChecked(Prefs.quickSwitch());
+    hundredRegisters_->setChecked(Prefs.hundredRegisters());
+    stickyShift_->setChecked(Prefs.stickyShift());
+    twoLineDisplay_->setChecked(Prefs.twoLineDisplay());
+    commaRadix_->setChecked(Prefs.commaRadix());
+}
+
+void PreferencesPane::tapSelected(int third)
+{
+    if (selectedThird_ >= 0 && selectedThird_ < 3)
+        tapActions_[selectedThird_] = tapAction_->currentIndex();
+    if (third >= 0 && third < 3)
+        tapAction_->setCurrentIndex(ItemOf(tapActions_[third], TapActionCount));
+    selectedThird_ = third;
+}
+
+void PreferencesPane::save()
+{
+    Prefs.setDisplayFormat(FormatOfItem[std::max(format_->currentIndex(), 0)]);
+    Prefs.setDigits(std::max(digits_->currentIndex(), 0));
+
+    if (selectedThird_ >= 0 && selectedThird_ < 3)
+        tapActions_[selectedThird_] = tapAction_->currentIndex();
+    Prefs.setLeftTapAction(tapActions_[0]);
+    Prefs.setCenterTapAction(tapActions_[1]);
+    Prefs.setRightTapAction(tapActions_[2]);
+
+    Prefs.setIntegerSize(std::max(integer_->currentIndex(), 0));
+    Prefs.setRpnInput(input_->currentIndex() == 2);
+    Prefs.setPrecedenceInput(input_->currentIndex() == 1);
+    Prefs.stackSize = uint16_t((std::max(stack_->currentIndex(), 0) + 1) * 4);
+
+    Prefs.setQuickSwitch(quickSwitch_->isChecked());
+    Prefs.setHundredRegisters(hundredRegisters_->isChecked());
+    Prefs.setStickyShift(stickyShift_->isChecked());
+    Prefs.setTwoLineDisplay(twoLineDisplay_->isChecked());
+    Prefs.setCommaRadix(commaRadix_->isChecked());
+
+    // Without "100 Registers" only the groups 0 and 1 can be addressed.
+    if (!Prefs.hundredRegisters() && UnPrefs.registerGroup() > 1)
+        UnPrefs.setRegisterGroup(1);
+
+    PrefsChanged = 1;
+    UnPrefs.setShowAll(false);
+}
