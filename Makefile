@@ -1,10 +1,12 @@
 # The two commands: `make run` and `make test`.  Both install what is
-# missing, configure and build in $(BUILD_DIR).
+# missing, configure and build in $(BUILD_DIR).  `make install` installs
+# below $(PREFIX); `make package` builds the Debian package in $(BUILD_DIR).
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run install package clean
 
 all: build
 
@@ -23,6 +25,12 @@ test: build
 run: build
 	@if [ -x $(BUILD_DIR)/tovrin ]; then $(BUILD_DIR)/tovrin; \
 	else $(BUILD_DIR)/tovrin-keys --help; fi
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)
