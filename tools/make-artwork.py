@@ -21,6 +21,10 @@ as a QBitmap yields a mask whose set pixels are exactly the ink; the keypad
 and the display fill that mask with the text colour.
 
 Colour icons are 8-bit RGBA PNGs with a transparent background.
+
+The application icon is one drawing of filled shapes: written out as the
+scalable SVG of the icon theme and rasterised here, anti-aliased by exact
+horizontal coverage, into the theme's PNG sizes (icons/hicolor/).
 """
 
 import math

@@ -45,8 +45,11 @@ class Check:
     def fail(self, message):
         self.faults.append(message)
 
-    def run(self, command, **kwargs):
-        return subprocess.run(command, capture_output=True, text=True, **kwargs)
+    def run(self, command, env=None):
+        # A locale every Debian system has, so man and groff never warn
+        # about a missing one.
+        env = dict(env or os.environ, LC_ALL="C.UTF-8")
+        return subprocess.run(command, capture_output=True, text=True, env=env)
 
     def packaging_file(self, suffix):
         return os.path.join(self.source, "packaging", APP_ID + suffix)
