@@ -1,10 +1,12 @@
 # The two commands: `make run` and `make test`.  Both install what is
-# missing, configure and build in $(BUILD_DIR).
+# missing, configure and build in $(BUILD_DIR).  `make install` installs
+# below $(PREFIX); `make package` builds the Debian package in $(BUILD_DIR).
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run clean check-sanitize fuzz fuzz-ci bench
+.PHONY: all deps configure build test run install package clean check-sanitize fuzz fuzz-ci bench
 
 all: build
 
@@ -21,8 +23,13 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/tovrin ]; then $(BUILD_DIR)/tovrin; \
-	else $(BUILD_DIR)/tovrin-keys --help; fi
+	@$(BUILD_DIR)/tovrin
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Every test built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: deps

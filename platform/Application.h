@@ -10,6 +10,10 @@
 class Application : public QApplication {
     Q_OBJECT
 public:
+    // The reverse-DNS application id: the name of the desktop entry, the
+    // icon and the AppStream metadata.
+    static const char DesktopId[];
+
     Application(int& argc, char** argv);
 
     // Makes the widget the application's main window and shows it:

@@ -21,8 +21,13 @@ as a QBitmap yields a mask whose set pixels are exactly the ink; the keypad
 and the display fill that mask with the text colour.
 
 Colour icons are 8-bit RGBA PNGs with a transparent background.
+
+The application icon is one drawing of filled shapes: written out as the
+scalable SVG of the icon theme and rasterised here, anti-aliased by exact
+horizontal coverage, into the theme's PNG sizes (icons/hicolor/).
 """
 
+import math
 import os
 import struct
 import sys
@@ -769,6 +774,140 @@ def logo():
 
 
 # --------------------------------------------------------------------------
+# The application icon
+#
+# One drawing, kept as a list of filled shapes in a 64 x 64 unit square, is
+# both written out as the scalable SVG icon and rasterised here into the
+# PNG sizes of the icon theme, so every size shows the same picture.
+# --------------------------------------------------------------------------
+
+APP_ID = "io.github.tovrin.Tovrin"
+ICON_UNITS = 64
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+ICON_SUBROWS = 16          # vertical samples per pixel row when rasterising
+
+ICON_BODY_EDGE = (30, 34, 44)
+ICON_BODY = (58, 66, 82)
+ICON_SCREEN_EDGE = (110, 132, 100)
+ICON_SCREEN = (190, 214, 170)
+ICON_READING = (40, 44, 52)
+ICON_KEY = (214, 218, 226)
+ICON_KEY_DARK = (150, 160, 180)
+ICON_KEY_OPERATOR = (232, 140, 50)
+
+
+def icon_drawing():
+    """The icon as ("rect", left, top, width, height, radius, rgb) shapes,
+    painted in order; units of the 64 x 64 square, radius 0 = square corners."""
+    shapes = [
+        ("rect", 8, 1, 48, 62, 7, ICON_BODY_EDGE),
+        ("rect", 9.5, 2.5, 45, 59, 5.5, ICON_BODY),
+        ("rect", 13, 7, 38, 15, 2.5, ICON_SCREEN_EDGE),
+        ("rect", 14, 8, 36, 13, 1.5, ICON_SCREEN),
+    ]
+    # The reading "12" in the big pixel font, right-aligned, one rectangle
+    # per run of ink in a font row.
+    ink, _ = layout("12", BIG)
+    dot = 1.25
+    right = max(x for x, _ in ink)
+    left_edge = 47 - (right + 1) * dot
+    for y in range(BIG.ascent):
+        x = 0
+        while x <= right:
+            if (x, y) in ink:
+                start = x
+                while (x, y) in ink:
+                    x += 1
+                shapes.append(("rect", left_edge + start * dot, 10 + y * dot,
+                               (x - start) * dot, dot, 0, ICON_READING))
+            x += 1
+    # Four rows of four keys; the operators in the right column.
+    for row in range(4):
+        for col in range(4):
+            colour = ICON_KEY_OPERATOR if col == 3 else (
+                ICON_KEY_DARK if row == 0 else ICON_KEY)
+            shapes.append(("rect", 13 + col * 10, 26 + row * 9, 8, 7, 1.5, colour))
+    return shapes
+
+
+def _number(value):
+    """A coordinate for the SVG text: integers without a point."""
+    text = repr(float(value))
+    return text[:-2] if text.endswith(".0") else text
+
+
+def icon_svg():
+    """The drawing as a scalable SVG icon."""
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+             'viewBox="0 0 %d %d">' % ((ICON_UNITS,) * 4)]
+    for _, left, top, width, height, radius, rgb in icon_drawing():
+        corner = ' rx="%s"' % _number(radius) if radius else ""
+        lines.append('  <rect x="%s" y="%s" width="%s" height="%s"%s fill="#%02x%02x%02x"/>'
+                     % (_number(left), _number(top), _number(width), _number(height),
+                        corner, *rgb))
+    lines += ["</svg>", ""]
+    return "\n".join(lines)
+
+
+def _span(left, top, width, height, radius, y):
+    """The x interval a rounded rectangle covers on the line at height y,
+    or None."""
+    bottom = top + height
+    if y < top or y > bottom:
+        return None
+    inset = 0.0
+    if radius:
+        dy = max(top + radius - y, y - (bottom - radius), 0.0)
+        inset = radius - math.sqrt(max(radius * radius - dy * dy, 0.0))
+    return left + inset, left + width - inset
+
+
+def rasterise_icon(size):
+    """Rasterise the drawing into a size x size RGBA canvas, anti-aliased by
+    exact horizontal coverage on ICON_SUBROWS lines per pixel row."""
+    scale = size / ICON_UNITS
+    # Premultiplied red, green, blue and alpha per pixel, 0.0 .. 1.0.
+    pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(size * size)]
+    for _, left, top, width, height, radius, rgb in icon_drawing():
+        left, top, width, height, radius = (v * scale for v in
+                                            (left, top, width, height, radius))
+        colour = [c / 255 for c in rgb]
+        for py in range(max(int(top), 0), min(int(math.ceil(top + height)), size)):
+            coverage = {}
+            for sub in range(ICON_SUBROWS):
+                span = _span(left, top, width, height, radius,
+                             py + (sub + 0.5) / ICON_SUBROWS)
+                if span:
+                    coverage[span] = coverage.get(span, 0) + 1
+            for (x0, x1), count in coverage.items():
+                weight = count / ICON_SUBROWS
+                for px in range(max(int(x0), 0), min(int(math.ceil(x1)), size)):
+                    cover = weight * (min(x1, px + 1) - max(x0, px))
+                    if cover <= 0:
+                        continue
+                    pixel = pixels[py * size + px]
+                    for i in range(3):
+                        pixel[i] = colour[i] * cover + pixel[i] * (1 - cover)
+                    pixel[3] = cover + pixel[3] * (1 - cover)
+    canvas = Canvas(size, size)
+    for i, (r, g, b, a) in enumerate(pixels):
+        alpha = round(a * 255)
+        if alpha:
+            canvas.pixels[i] = tuple(min(255, round(c / a * 255)) for c in (r, g, b)) + (alpha,)
+    return canvas
+
+
+def icon_files():
+    """The icon theme files: {path relative to resources/: bytes}."""
+    files = {"icons/hicolor/scalable/apps/%s.svg" % APP_ID: icon_svg().encode("utf-8")}
+    for size in ICON_SIZES:
+        files["icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID)] = \
+            rasterise_icon(size).png()
+    return files
+
+
+# --------------------------------------------------------------------------
 # Output
 # --------------------------------------------------------------------------
 
@@ -788,7 +927,8 @@ def artwork():
     files["copy.png"] = icon_copy().png()
     files["paste.png"] = icon_paste().png()
     files["tovrin/logo.png"] = logo().png()
-    files["tovrin.qrc"] = qrc_text(sorted(files)).encode("utf-8")
+    files.update(icon_files())
+    files["tovrin.qrc"] = qrc_text(sorted(p for p in files if p.endswith(".png"))).encode("utf-8")
     return files
 
 

@@ -272,6 +272,66 @@ class ColourIconTest(unittest.TestCase):
         self.assert_visible_rgba("tovrin/logo.png")
 
 
+class ApplicationIconTest(unittest.TestCase):
+    APP_ID = "io.github.tovrin.Tovrin"
+    SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+    def png(self, size):
+        return read_png(os.path.join(RESOURCES, "icons", "hicolor", "%dx%d" % (size, size),
+                                     "apps", self.APP_ID + ".png"))
+
+    def test_every_theme_size_is_a_calculator_on_transparency(self):
+        for size in self.SIZES:
+            width, height, depth, ctype, rows = self.png(size)
+            self.assertEqual((width, height, depth, ctype), (size, size, 8, 6), size)
+            # Transparent corners beside the body, an opaque middle, and the
+            # orange operator column somewhere on the right half.
+            self.assertEqual(rows[0][0][3], 0, size)
+            self.assertEqual(rows[size - 1][size - 1][3], 0, size)
+            self.assertEqual(rows[size // 2][size // 2][3], 255, size)
+            orange = [x for row in rows for x, px in enumerate(row)
+                      if px[3] == 255 and px[0] > 200 and px[2] < 100]
+            self.assertTrue(orange and min(orange) > size // 2, size)
+
+    def test_sizes_are_one_drawing(self):
+        # Scaled down to 16 pixels by averaging, the large sizes must look
+        # like the small one: the PNGs are rasterised from the same shapes.
+        def shrink(rows, size, target=16):
+            step = size // target
+            return [[sum(rows[y * step + j][x * step + i][3]
+                         for j in range(step) for i in range(step)) / step / step
+                     for x in range(target)] for y in range(target)]
+        small = shrink(self.png(16)[4], 16)
+        for size in (32, 64, 128, 256):
+            big = shrink(self.png(size)[4], size)
+            worst = max(abs(a - b) for ra, rb in zip(small, big) for a, b in zip(ra, rb))
+            self.assertLess(worst, 40, size)
+
+    def test_scalable_icon_draws_the_same_shapes(self):
+        path = os.path.join(RESOURCES, "icons", "hicolor", "scalable", "apps",
+                            self.APP_ID + ".svg")
+        root = ET.parse(path).getroot()
+        self.assertEqual(root.tag, "{http://www.w3.org/2000/svg}svg")
+        self.assertEqual(root.get("viewBox"), "0 0 64 64")
+        rects = root.findall("{http://www.w3.org/2000/svg}rect")
+        shapes = load_tool().icon_drawing()
+        self.assertEqual(len(rects), len(shapes))
+        for rect, (_, left, top, width, height, radius, rgb) in zip(rects, shapes):
+            self.assertEqual([float(rect.get(k)) for k in ("x", "y", "width", "height")],
+                             [left, top, width, height])
+            self.assertEqual(float(rect.get("rx", 0)), radius)
+            self.assertEqual(rect.get("fill"), "#%02x%02x%02x" % rgb)
+
+    def test_span_of_a_rectangle_line(self):
+        # Lines inside a rectangle span its width, lines outside nothing,
+        # and the top line of a rounded one is shortened by the radius.
+        tool = load_tool()
+        self.assertEqual(tool._span(1.0, 1.0, 2.5, 3.0, 0, 2.0), (1.0, 3.5))
+        self.assertIsNone(tool._span(1.0, 1.0, 2.5, 3.0, 0, 4.5))
+        left, right = tool._span(0.0, 0.0, 10.0, 10.0, 2.0, 0.0)
+        self.assertEqual((left, right), (2.0, 8.0))
+
+
 class ResourceListTest(unittest.TestCase):
     def test_qrc_lists_exactly_the_pictures(self):
         root = ET.parse(os.path.join(RESOURCES, "tovrin.qrc")).getroot()
@@ -288,7 +348,8 @@ class ResourceListTest(unittest.TestCase):
         self.assertEqual(listed, present)
         for needed in ("tovrin/glyphs.png", "tovrin/glyphs-hires.png", "copy.png",
                        "paste.png", "tovrin/logo.png", "tovrin/status_trig_hires.png",
-                       "tovrin/userreg_9.png", "tovrin/function_user.png"):
+                       "tovrin/userreg_9.png", "tovrin/function_user.png",
+                       "icons/hicolor/48x48/apps/io.github.tovrin.Tovrin.png"):
             self.assertIn(needed, listed)
 
 

@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""Checks of the desktop integration and the packaging, one per command:
+
+    check_packaging.py --source DIR --build DIR --version V CHECK
+
+CHECK is desktop_entry, metainfo, manual_pages, install or package.
+Exits 0 when the check holds, 1 with the reasons otherwise.
+"""
+
+import argparse
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+APP_ID = "io.github.tovrin.Tovrin"
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def installed_files(prefix=""):
+    """Every file an installation holds, relative to the prefix."""
+    files = [
+        "bin/tovrin",
+        "bin/tovrin-keys",
+        "share/applications/%s.desktop" % APP_ID,
+        "share/metainfo/%s.metainfo.xml" % APP_ID,
+        "share/icons/hicolor/scalable/apps/%s.svg" % APP_ID,
+        "share/man/man1/tovrin.1.gz",
+        "share/man/man1/tovrin-keys.1.gz",
+    ]
+    files += ["share/icons/hicolor/%dx%d/apps/%s.png" % (s, s, APP_ID) for s in ICON_SIZES]
+    return [prefix + f for f in files]
+
+
+class Check:
+    def __init__(self, args):
+        self.source = args.source
+        self.build = args.build
+        self.version = args.version
+        self.faults = []
+
+    def fail(self, message):
+        self.faults.append(message)
+
+    def run(self, command, env=None):
+        # A locale every Debian system has, so man and groff never warn
+        # about a missing one.
+        env = dict(env or os.environ, LC_ALL="C.UTF-8")
+        return subprocess.run(command, capture_output=True, text=True, env=env)
+
+    def packaging_file(self, suffix):
+        return os.path.join(self.source, "packaging", APP_ID + suffix)
+
+    # -- the desktop entry and the metadata --------------------------------
+
+    def desktop_entry(self):
+        path = self.packaging_file(".desktop")
+        result = self.run(["desktop-file-validate", path])
+        if result.returncode or result.stdout.strip():
+            self.fail("desktop-file-validate: " + result.stdout + result.stderr)
+        entry = dict(line.rstrip("\n").split("=", 1)
+                     for line in open(path, encoding="utf-8") if "=" in line)
+        if entry.get("Icon") != APP_ID:
+            self.fail("the desktop entry's icon is %r, not the application id"
+                      % entry.get("Icon"))
+        if entry.get("Categories") != "Utility;Calculator;":
+            self.fail("categories are %r" % entry.get("Categories"))
+        if entry.get("Exec", "").split()[0] != "tovrin":
+            self.fail("the desktop entry does not start tovrin")
+
+    def metainfo(self):
+        path = self.packaging_file(".metainfo.xml")
+        result = self.run(["appstreamcli", "validate", "--no-net", path])
+        if result.returncode:
+            self.fail("appstreamcli validate: " + result.stdout + result.stderr)
+        root = ET.parse(path).getroot()
+        if root.findtext("id") != APP_ID:
+            self.fail("the metadata's id is %r" % root.findtext("id"))
+        if root.findtext("launchable") != APP_ID + ".desktop":
+            self.fail("the metadata launches %r" % root.findtext("launchable"))
+        versions = [r.get("version") for r in root.iter("release")]
+        if self.version not in versions:
+            self.fail("no release %s in the metadata (%s)" % (self.version, versions))
+        images = [i.text for i in root.iter("image")]
+        if not any(i.endswith("docs/screenshot-standard.png") for i in images):
+            self.fail("the metadata shows no screenshot of the window")
+        if not os.path.exists(os.path.join(self.source, "docs", "screenshot-standard.png")):
+            self.fail("docs/screenshot-standard.png is missing")
+
+    # -- the manual pages ---------------------------------------------------
+
+    def manual_pages(self):
+        pages = {name: os.path.join(self.source, "docs", "man", name + ".1")
+                 for name in ("tovrin", "tovrin-keys")}
+        for name, path in pages.items():
+            for command in (["groff", "-man", "-ww", "-z", path],
+                            ["man", "--warnings", "-l", path]):
+                result = self.run(command, env=dict(os.environ, MANPAGER="cat",
+                                                    PAGER="cat", MANWIDTH="80"))
+                if result.returncode or result.stderr.strip():
+                    self.fail("%s: %s" % (" ".join(command[:2]), result.stderr.strip()))
+            header = open(path, encoding="utf-8").readline()
+            if '"Tovrin %s"' % self.version not in header:
+                self.fail("%s.1 does not name version %s: %s" % (name, self.version, header))
+        page = self.rendered(pages["tovrin-keys"])
+        # Every option the driver's usage names, and every key name.
+        usage = self.run([os.path.join(self.build, "tovrin-keys"), "--help"]).stdout
+        for option in sorted(set(re.findall(r"--[a-z]+", usage))):
+            if option not in page:
+                self.fail("tovrin-keys.1 does not describe %s" % option)
+        table = open(os.path.join(self.source, "engine", "KeyOp.cpp"), encoding="utf-8").read()
+        words = set(re.findall(r"[A-Za-z0-9]+", page))
+        for key in re.findall(r'\{\d+, "(\w+)"\}', table):
+            if key not in words:
+                self.fail("tovrin-keys.1 does not list the key name %s" % key)
+        # The calculator names its options in the usage line it prints for a
+        # bad command line.
+        stderr = self.run([os.path.join(self.build, "tovrin"), "--no-such-option"],
+                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stderr
+        usage = "".join(line for line in stderr.splitlines() if line.startswith("usage:"))
+        if "--screenshot" not in usage:
+            self.fail("tovrin printed no usage line: %r" % stderr)
+        page = self.rendered(pages["tovrin"])
+        for option in sorted(set(re.findall(r"--[a-z]+", usage))):
+            if option not in page:
+                self.fail("tovrin.1 does not describe %s" % option)
+
+    def rendered(self, path):
+        """The page as plain text, hyphens as typed."""
+        result = self.run(["groff", "-man", "-Tutf8", "-P", "-cbou", path],
+                          env=dict(os.environ, GROFF_NO_SGR="1"))
+        return result.stdout.replace("\u2010", "-").replace("\u2212", "-")
+
+    # -- installation and package -------------------------------------------
+
+    def install(self):
+        with tempfile.TemporaryDirectory() as prefix:
+            result = self.run(["cmake", "--install", self.build, "--prefix", prefix])
+            if result.returncode:
+                self.fail("cmake --install: " + result.stdout + result.stderr)
+                return
+            for path in installed_files():
+                if not os.path.isfile(os.path.join(prefix, path)):
+                    self.fail("not installed: " + path)
+            for size in ICON_SIZES:
+                path = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/%s.png"
+                                    % (size, size, APP_ID))
+                if os.path.isfile(path):
+                    with open(path, "rb") as f:
+                        head = f.read(24)
+                    if struct.unpack(">II", head[16:24]) != (size, size):
+                        self.fail("%s is not %d x %d pixels" % (path, size, size))
+            driver = os.path.join(prefix, "bin", "tovrin-keys")
+            if os.path.isfile(driver):
+                result = self.run([driver, "--version"])
+                if result.stdout.strip() != "tovrin-keys " + self.version:
+                    self.fail("installed tovrin-keys --version says %r" % result.stdout)
+                keys = ["--levels", "2", "--input", "rpn", "2", "Enter", "3", "Add"]
+                built = self.run([os.path.join(self.build, "tovrin-keys")] + keys).stdout
+                result = self.run([driver] + keys)
+                if result.returncode or result.stdout != built:
+                    self.fail("installed tovrin-keys prints %r, not %r" % (result.stdout, built))
+
+    def package(self):
+        with tempfile.TemporaryDirectory() as folder:
+            result = self.run(["cpack", "-G", "DEB", "--config",
+                               os.path.join(self.build, "CPackConfig.cmake"), "-B", folder])
+            debs = [f for f in os.listdir(folder) if f.endswith(".deb")]
+            if result.returncode or len(debs) != 1:
+                self.fail("cpack: " + result.stdout + result.stderr)
+                return
+            deb = os.path.join(folder, debs[0])
+            listing = self.run(["dpkg-deb", "-c", deb]).stdout
+            paths = {line.split()[-1].lstrip(".") for line in listing.splitlines()}
+            for path in installed_files("/usr/"):
+                if path not in paths:
+                    self.fail("not in the package: " + path)
+            fields = {}
+            for name in ("Package", "Version", "Depends"):
+                fields[name] = self.run(["dpkg-deb", "-f", deb, name]).stdout.strip()
+            if fields["Package"] != "tovrin" or fields["Version"] != self.version:
+                self.fail("package fields: %s" % fields)
+            for library in ("libc6", "libqt6widgets6", "libqt6gui6", "libqt6core6"):
+                if not re.search(r"(^|, )%s( |,|$)" % library, fields["Depends"]):
+                    self.fail("the package does not depend on %s: %s"
+                              % (library, fields["Depends"]))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--source", required=True)
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--version", required=True)
+    parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages",
+                                          "install", "package"])
+    args = parser.parse_args()
+    check = Check(args)
+    getattr(check, args.check)()
+    for fault in check.faults:
+        print(fault)
+    print("%s: %s" % (args.check, "failed" if check.faults else "passed"))
+    return 1 if check.faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
