@@ -5,6 +5,7 @@
 #include "format/Format.h"
 #include "format/Strings.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -192,4 +193,14 @@ void Display::mouseReleaseEvent(QMouseEvent* event)
         emit displayTapped(m_index, point.x(), width());
     m_pressed = false;
     setHighlighted(false);
+}
+
+void Display::setLineFontSize(int points)
+{
+    QFont label = font();
+    label.setPointSize(points);
+    setFont(label);
+    m_numberFont.setPointSize(points);
+    m_messageFont.setPointSize(points);
+    setMinimumHeight(QFontMetrics(m_numberFont).lineSpacing());
 }

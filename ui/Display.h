@@ -40,6 +40,10 @@ public:
 
     const QFont& numberFont() const { return m_numberFont; }
     const QFont& messageFont() const { return m_messageFont; }
+    // Sets the point size of the label, number and message fonts together,
+    // and keeps the widget at least one number line high, so that lines of
+    // the stack and register windows never clip their numbers.
+    void setLineFontSize(int points);
 
     // The text displayNumber draws for a formatted number: the radix mark
     // and grouping of the preferences.

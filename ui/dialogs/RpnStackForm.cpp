@@ -25,12 +25,8 @@ constexpr int LargeFontLines = 8;
 
 RpnStackDisplay::RpnStackDisplay(QWidget* parent, int level, bool largeFont) : Display(parent, level)
 {
-    if (!largeFont) {
-        QFont small = font();
-        small.setPointSize(16);
-        setFont(small);
-    }
-    setMinimumHeight(fontMetrics().lineSpacing());
+    // Long stacks get smaller lines.
+    setLineFontSize(largeFont ? numberFont().pointSize() : 16);
 }
 
 void RpnStackDisplay::updateDisplay()

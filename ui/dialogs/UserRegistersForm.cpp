@@ -26,10 +26,7 @@ constexpr int GroupCount = 10;
 
 UserRegistersDisplay::UserRegistersDisplay(QWidget* parent, int reg) : Display(parent, reg)
 {
-    QFont small = font();
-    small.setPointSize(16);
-    setFont(small);
-    setMinimumHeight(fontMetrics().lineSpacing());
+    setLineFontSize(16);
 }
 
 void UserRegistersDisplay::updateDisplay()
