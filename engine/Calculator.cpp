@@ -317,6 +317,16 @@ bool HandleMode(KeyOp key)
     return true;
 }
 
+bool AfterKey(KeyOp key)
+{
+    if (key != KeyShowAll && key != KeyShift)
+        UnPrefs.setShowAll(false);
+    if (key == KeyShift || !UnPrefs.shift() || Prefs.stickyShift())
+        return false;
+    UnPrefs.setShift(false);
+    return true;
+}
+
 bool IntegerFunctions()
 {
     unsigned function = UnPrefs.function();

@@ -15,6 +15,12 @@ bool HandlePrefix(KeyOp key);
 // Angle mode, number base and begin-mode keys.
 bool HandleMode(KeyOp key);
 
+// What every window does after passing a key to HandleButton: the show-all
+// view lasts one key (a shift key leaves it), and shift lasts one key unless
+// it is sticky.  Returns true when it cleared shift, so that the caller can
+// show its keypad unshifted.
+bool AfterKey(KeyOp key);
+
 // True while integer arithmetic is in force: the Programmer function, or the
 // User function with integer user keys.
 bool IntegerFunctions();

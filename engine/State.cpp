@@ -81,6 +81,15 @@ void ResetColors()
     Colors.init();
 }
 
+void ResetRecords()
+{
+    ResetPrefs();
+    ResetRegs();
+    ResetUnPrefs();
+    ResetKeyboardTable();
+    ResetColors();
+}
+
 void ColorTable::init()
 {
     std::memset(entries, 0, sizeof entries);

@@ -236,3 +236,5 @@ void ResetRegs();
 void ResetUnPrefs();
 void ResetKeyboardTable();
 void ResetColors();
+// All five of them: the state of a first start with an empty settings file.
+void ResetRecords();

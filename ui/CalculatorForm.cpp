@@ -309,11 +309,9 @@ void CalculatorForm::handleButton(KeyOp op)
         m_keyboard->update();
         return;
     }
-    if (op != KeyShowAll)
-        UnPrefs.setShowAll(false);
+    bool shiftCleared = AfterKey(op);
     refreshDisplay();
-    if (UnPrefs.shift() && !Prefs.stickyShift()) {
-        UnPrefs.setShift(false);
+    if (shiftCleared) {
         clearKeypadHighlight();
         m_keyboard->setShifted(false);
         m_keyboard->update();
@@ -368,16 +366,7 @@ void CalculatorForm::undo()
                       {}, 0, 0);
         return;
     }
-    unsigned function = UnPrefs.function();
-    bool shift = UnPrefs.shift();
-    PerformUndo();
-    refreshDisplay();
-    if (UnPrefs.function() != function || UnPrefs.shift() != shift) {
-        setFunction(int(UnPrefs.function()));
-        clearKeypadHighlight();
-        m_keyboard->setShifted(UnPrefs.shift());
-        m_keyboard->update();
-    }
+    stepHistory(PerformUndo);
 }
 
 void CalculatorForm::redo()
@@ -387,10 +376,16 @@ void CalculatorForm::redo()
                       tr("There are no undo\nactions to be redone."), {}, 0, 0);
         return;
     }
+    stepHistory(PerformRedo);
+}
+
+void CalculatorForm::stepHistory(void (*perform)())
+{
     unsigned function = UnPrefs.function();
     bool shift = UnPrefs.shift();
-    PerformRedo();
+    perform();
     refreshDisplay();
+    // The restored state may be of another function or shift state.
     if (UnPrefs.function() != function || UnPrefs.shift() != shift) {
         setFunction(int(UnPrefs.function()));
         clearKeypadHighlight();

@@ -89,6 +89,8 @@ protected:
 
 private:
     void buildMenus();
+    // Performs an undo or redo step and brings the keypad in step with it.
+    void stepHistory(void (*perform)());
     void refreshDisplay();
     void clearKeypadHighlight();
     // Brings the display and keypad in step after a key of another window.

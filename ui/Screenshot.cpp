@@ -93,11 +93,7 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
 
 int RenderScreenshot(const ScreenshotOptions& options)
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
-    ResetColors();
+    ResetRecords();
     Prefs.setRpnInput(options.input == QLatin1String("rpn"));
     Prefs.setPrecedenceInput(options.input == QLatin1String("precedence"));
     UnPrefs.setFunction(unsigned(options.function));

@@ -15,10 +15,7 @@ namespace {
 
 void ResetAll()
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetRecords();
     InitializeUndo();
 }
 

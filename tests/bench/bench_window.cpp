@@ -21,10 +21,7 @@ namespace {
 
 void ResetAll()
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetRecords();
     InitializeUndo();
 }
 

@@ -13,11 +13,7 @@
 // stack depth 4, 32-bit signed words, cleared registers and stack.
 inline void ResetCalculator()
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
-    ResetColors();
+    ResetRecords();
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
 }
 
@@ -27,10 +23,7 @@ inline void Press(std::initializer_list<int> keys)
 {
     for (int key : keys) {
         HandleButton(KeyOp(key));
-        if (key != KeyShowAll && key != KeyShift)
-            UnPrefs.setShowAll(false);
-        if (key != KeyShift && !Prefs.stickyShift())
-            UnPrefs.setShift(false);
+        AfterKey(KeyOp(key));
     }
 }
 

@@ -123,10 +123,7 @@ void Control(uint8_t op)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetRecords();
     InitializeUndo();
     for (size_t i = 0; i < size; ++i) {
         if (data[i] == 0xFF && i + 1 < size) {
@@ -134,10 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } else {
             int key = data[i];
             HandleButton(KeyOp(key));
-            if (key != KeyShowAll)
-                UnPrefs.setShowAll(false);
-            if (key != KeyShift && !Prefs.stickyShift())
-                UnPrefs.setShift(false);
+            AfterKey(KeyOp(key));
         }
         CheckInvariants();
     }

@@ -38,11 +38,7 @@ Records Take()
 
 void ResetAll()
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
-    ResetColors();
+    ResetRecords();
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
 }
 

@@ -7,11 +7,7 @@
 // Puts every record in its first-start state and prepares undo.
 inline void ResetCalculator()
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
-    ResetColors();
+    ResetRecords();
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
     InitializeUndo();
 }

@@ -26,10 +26,7 @@ namespace {
 // saved in the state file, then the options.
 void StartCalculator(const Options& options)
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetRecords();
 #ifdef TOVRIN_WITH_STORAGE
     if (!options.stateFile.empty())
         GetPreferences(QString::fromStdString(options.stateFile));
@@ -62,10 +59,7 @@ void StartCalculator(const Options& options)
 void PressKey(int key)
 {
     HandleButton(KeyOp(key));
-    if (key != KeyShowAll && key != KeyShift)
-        UnPrefs.setShowAll(false);
-    if (key != KeyShift && !Prefs.stickyShift())
-        UnPrefs.setShift(false);
+    AfterKey(KeyOp(key));
 }
 
 void Perform(const Action& action)

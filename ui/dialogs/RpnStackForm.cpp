@@ -101,11 +101,9 @@ void RpnStackForm::handleButton(KeyOp key)
         keyboard_->setShifted(UnPrefs.shift());
         keyboard_->update();
     } else {
-        if (key != KeyShowAll)
-            UnPrefs.setShowAll(false);
+        bool shiftCleared = AfterKey(key);
         pane_->updateDisplay();
-        if (UnPrefs.shift() && !Prefs.stickyShift()) {
-            UnPrefs.setShift(false);
+        if (shiftCleared) {
             keyboard_->highlightButton(0, 0);
             keyboard_->setShifted(false);
             keyboard_->update();

@@ -177,11 +177,9 @@ void UserRegistersForm::handleButton(KeyOp key)
         keyboard_->update();
         pane_->updateDisplay();
     } else {
-        if (key != KeyShowAll)
-            UnPrefs.setShowAll(false);
+        bool shiftCleared = AfterKey(key);
         pane_->updateDisplay();
-        if (UnPrefs.shift() && !Prefs.stickyShift()) {
-            UnPrefs.setShift(false);
+        if (shiftCleared) {
             keyboard_->highlightButton(0, 0);
             keyboard_->setShifted(false);
             keyboard_->update();
