@@ -38,10 +38,17 @@ void StartEntry()
     UnPrefs.setExponentEntry(false);
 }
 
+// Whether the text has room for `count` more characters and its NUL.  A
+// typed number never comes near the end; a damaged stored entry could.
+bool HasRoom(size_t count)
+{
+    return std::strlen(UnPrefs.entryText) + count < EntryTextSize;
+}
+
 bool AppendDigit(char c)
 {
     unsigned char& counter = DigitCounter();
-    if (counter >= DigitLimit())
+    if (counter >= DigitLimit() || !HasRoom(1))
         return false;
     AppendChar(UnPrefs.entryText, c);
     ++counter;
@@ -72,7 +79,7 @@ void ToggleSign()
     char* p = e ? e + 1 : text;
     if (*p == '-')
         DeleteChar(p);
-    else
+    else if (HasRoom(1))
         InsertChar(p, '-');
 }
 
@@ -89,13 +96,15 @@ bool EnterNumber(KeyOp key)
     } else if (key >= KeyHexA && key <= KeyHexF) {
         result = AppendDigit(char('A' + (key - KeyHexA)));
     } else if (key == KeyExponent) {
-        if (UnPrefs.exponentEntry()) {
+        if (UnPrefs.exponentEntry() || !HasRoom(2)) {
             result = false;
         } else {
-            // An exponent on an empty entry gets a mantissa of 1.  It is
-            // counted like a typed digit, so that erasing the exponent mark
-            // leaves a mantissa whose count matches its digits.
-            if (text[0] == '\0') {
+            // An exponent on a mantissa without digits (nothing typed, or
+            // only its minus sign) gets a mantissa of 1, so that the value
+            // is what the text shows.  It is counted like a typed digit, so
+            // that erasing the exponent mark leaves a mantissa whose count
+            // matches its digits.
+            if (text[0] == '\0' || std::strcmp(text, "-") == 0) {
                 AppendChar(text, '1');
                 ++UnPrefs.mantissaDigits;
             }
@@ -103,7 +112,7 @@ bool EnterNumber(KeyOp key)
             UnPrefs.setExponentEntry(true);
         }
     } else if (key == KeyPoint) {
-        if (!std::strchr(text, '.') && !std::strchr(text, 'e'))
+        if (!std::strchr(text, '.') && !std::strchr(text, 'e') && HasRoom(1))
             AppendChar(text, '.');
     } else if (key == KeyBackspace) {
         RemoveLastChar();

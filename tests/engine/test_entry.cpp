@@ -5,6 +5,7 @@
 #include "engine/Entry.h"
 #include "engine/Programmer.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -140,6 +141,32 @@ TEST_F(EntryTest, TheMantissaOneOfAnExponentCountsAsADigit)
     while (UnPrefs.entering())
         EnterNumber(KeyBackspace);
     EXPECT_EQ(UnPrefs.mantissaDigits, 0);
+}
+
+TEST_F(EntryTest, ExponentAfterALoneMinusGetsTheMantissaOne)
+{
+    // 5, sign, backspace leaves "-"; the exponent must not read as zero.
+    EnterNumber(KeyDigit5);
+    EnterNumber(KeyChangeSign);
+    EnterNumber(KeyBackspace);
+    EnterNumber(KeyExponent);
+    EnterNumber(KeyDigit3);
+    EXPECT_EQ(Typed(), "-1e3");
+    EXPECT_EQ(X(), -1000);
+}
+
+TEST_F(EntryTest, AFullStoredTextTakesNoMoreCharacters)
+{
+    // A damaged stored entry with a full text and zero counters must not
+    // write past its 49 bytes.
+    EnterNumber(KeyDigit1);
+    std::string full(EntryTextSize - 1, '1');
+    std::copy(full.begin(), full.end(), UnPrefs.entryText);
+    UnPrefs.entryText[EntryTextSize - 1] = '\0';
+    UnPrefs.mantissaDigits = 0;
+    for (KeyOp key : {KeyDigit2, KeyPoint, KeyChangeSign, KeyExponent})
+        EXPECT_EQ(EnterNumber(key), key == KeyPoint || key == KeyChangeSign) << key;
+    EXPECT_EQ(Typed(), full);
 }
 
 TEST_F(EntryTest, BackspaceOverTheLastCharacterEndsTheEntry)
