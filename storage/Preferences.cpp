@@ -100,6 +100,12 @@ bool LoadPreferences(PrefsStorage& storage)
     if (ReadBlock(storage, UnPrefsBlock, &UnPrefs, UnPrefsSize, false) != UnPrefsSize ||
         UnPrefs.version != CurrentVersion)
         ResetUnPrefs();
+    // A typed number always ends inside its text; an open entry that does
+    // not comes from a damaged file and would be read past its end: close it.
+    if (UnPrefs.entering() && !std::memchr(UnPrefs.entryText, '\0', EntryTextSize)) {
+        UnPrefs.entryText[0] = '\0';
+        UnPrefs.setEntering(false);
+    }
 
     return found;
 }

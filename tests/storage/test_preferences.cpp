@@ -368,6 +368,19 @@ TEST_F(PreferencesTest, UnPrefsAreAcceptedOnlyWholeAndCurrent)
     }
 }
 
+TEST_F(PreferencesTest, AnOpenEntryWithoutItsEndIsClosed)
+{
+    UnPrefsRecord damaged;
+    FillPattern(&damaged, UnPrefsSize, 41); // entry text without a NUL
+    damaged.version = 4;
+    damaged.setEntering(true);
+    writeRaw("unsaved", "0", Hex(&damaged, UnPrefsSize));
+    GetPreferences(file);
+    EXPECT_FALSE(UnPrefs.entering());
+    EXPECT_EQ(UnPrefs.entryText[0], '\0');
+    EXPECT_EQ(std::memcmp(&UnPrefs.stack, &damaged.stack, sizeof damaged.stack), 0);
+}
+
 TEST_F(PreferencesTest, SaveWritesOnlyChangedSavedBlocksAndAlwaysUnsaved)
 {
     const char* keys[] = {"0", "1", "2", "3"};
