@@ -183,7 +183,8 @@ double ComputeMarkup() { return subtract(Reg(RegPrice), Reg(RegCost)) / Reg(RegC
 bool CashFlow()
 {
     int j = Regs.lastRegister + 1;
-    if (j > UserRegisterCount - 1)
+    // Below 0 only after a damaged record.
+    if (j < 0 || j > UserRegisterCount - 1)
         return false;
     StorePath();
     Regs.lastRegister = int16_t(j);
@@ -198,7 +199,8 @@ bool CashFlow()
 bool CashFlowCount()
 {
     int j = Regs.lastRegister;
-    if (j < 0)
+    // Only a damaged record holds an index beyond the last cash flow.
+    if (j < 0 || j >= UserRegisterCount)
         return false;
     StorePath();
     Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);

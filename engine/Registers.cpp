@@ -152,7 +152,8 @@ bool SpecialPair(KeyOp prefix, KeyOp key)
         LabelX(LabelEnd);
         return true;
     }
-    if (key == KeyCashFlowCount && (prefix == KeyStore || prefix == KeyRecall) && Regs.lastRegister > 0) {
+    if (key == KeyCashFlowCount && (prefix == KeyStore || prefix == KeyRecall) && Regs.lastRegister > 0 &&
+        Regs.lastRegister < UserRegisterCount) {
         int j = Regs.lastRegister;
         if (prefix == KeyStore) {
             Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);
@@ -181,7 +182,9 @@ bool PrefixKey(KeyOp key)
 {
     KeyOp prefix = KeyOp(int(UnPrefs.registerPrefix));
     if (key >= KeyDigit0 && key <= KeyDigit9) {
-        bool held = UnPrefs.registerFirstDigit != KeyNone;
+        // A first digit is 0..9; anything else (255, or a damaged record)
+        // means none is held.
+        bool held = UnPrefs.registerFirstDigit >= 0 && UnPrefs.registerFirstDigit <= 9;
         if (Prefs.hundredRegisters() && !held) {
             UnPrefs.registerFirstDigit = int(key);
             return true;
@@ -195,7 +198,7 @@ bool PrefixKey(KeyOp key)
     }
     if (key == KeyCashFlow) {
         int j = Regs.lastRegister + 1;
-        if (j <= UserRegisterCount - 1) {
+        if (j >= 0 && j <= UserRegisterCount - 1) {
             bool noOperator = UnPrefs.registerOperator == KeyNone;
             Regs.lastRegister = int16_t(j);
             PerformPrefix(j);

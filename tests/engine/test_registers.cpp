@@ -7,6 +7,8 @@
 #include "format/Strings.h"
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -285,6 +287,30 @@ TEST_F(RegistersTest, IntegerRegisterArithmeticOnlyForTheTypedOperator)
     if (IntegerAdd(200, LabelU8, 100, LabelU8) != 44)
         GTEST_SKIP() << "integer words are not built yet";
     EXPECT_EQ(Reg(1), 44);
+}
+
+TEST_F(RegistersTest, DamagedIndexesFromAStoredRecordAddressNoRegister)
+{
+    // Indexes a damaged settings file could hold: the cash-flow keys and a
+    // held first digit must stay inside the register file.
+    const RegsRecord before = Regs;
+    for (int damaged : {500, -500}) {
+        Regs.lastRegister = int16_t(damaged);
+        for (auto keys : {std::vector<KeyOp>{KeyCashFlow}, {KeyCashFlowCount}, {KeyStore, KeyCashFlowCount},
+                          {KeyRecall, KeyCashFlow}}) {
+            Result(3);
+            for (KeyOp key : keys)
+                Press({key});
+            EXPECT_EQ(UnPrefs.stackLabel[0], 0) << damaged << " the key was not refused";
+        }
+        Regs.lastRegister = before.lastRegister;
+        EXPECT_EQ(std::memcmp(&Regs, &before, sizeof Regs), 0) << damaged;
+    }
+    Prefs.setHundredRegisters(true);
+    Press({KeyStore});
+    UnPrefs.registerFirstDigit = 200;
+    Press({KeyDigit4, KeyDigit2});
+    EXPECT_EQ(Reg(42), 3);
 }
 
 TEST_F(RegistersTest, ClearAllSetsPaymentsPerYearBackTo12)
