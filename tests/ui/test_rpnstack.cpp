@@ -140,6 +140,16 @@ private slots:
         QCOMPARE(calculator.rpnStackForm(), form);
         QCOMPARE(form->getLines(), 20);
     }
+
+    // With the comma radix the lines read as the main display does.
+    void commaRadix()
+    {
+        Prefs.setCommaRadix(true);
+        RpnStackForm form(nullptr, 4);
+        form.pane()->grab();
+        QVERIFY(LineAt(form.pane(), 3)->getCommaRadix());
+        QCOMPARE(LineAt(form.pane(), 3)->numberText("1234.5"), QString("1.234,5"));
+    }
 };
 
 QTEST_MAIN(TestRpnStack)
