@@ -298,6 +298,12 @@ void CalculatorForm::refreshDisplay()
 {
     m_display->setShowAll(UnPrefs.showAll());
     m_display->update();
+    // The stack and register windows stand beside the main window and show
+    // the same records, so they follow every key.
+    if (m_rpnStackForm)
+        m_rpnStackForm->pane()->updateDisplay();
+    if (m_userRegistersForm)
+        m_userRegistersForm->pane()->updateDisplay();
 }
 
 void CalculatorForm::handleButton(KeyOp op)
@@ -480,6 +486,12 @@ void CalculatorForm::doPreferencesDialog()
     m_display->setCommaRadix(Prefs.commaRadix());
     m_keyboard->setRpn(Prefs.rpnInput());
     m_keyboard->setCommaRadix(Prefs.commaRadix());
+    // An open stack or register window follows the new stack size and
+    // register count at once.
+    if (m_rpnStackForm)
+        m_rpnStackForm->setLines(Prefs.stackSize);
+    if (m_userRegistersForm)
+        m_userRegistersForm->setDoubleRegs(Prefs.hundredRegisters());
     refreshDisplay();
     m_keyboard->update();
 }
