@@ -165,6 +165,10 @@ void CalculatorForm::initQuickSwitch()
     }
     m_quickSwitchBar->addActions(group->actions());
     addToolBar(Qt::TopToolBarArea, m_quickSwitchBar);
+    // The seven icons do not fit beside the menus: the bar gets a line of
+    // its own, as wide as the window, rather than hiding icons in an
+    // overflow menu.
+    insertToolBarBreak(m_quickSwitchBar);
 }
 
 void CalculatorForm::initSelector()

@@ -138,6 +138,8 @@ private slots:
         TestForm form;
         QVERIFY(form.quickSwitchBar());
         QVERIFY(form.functionAction(FunctionProgrammer)->isChecked());
+        // A line of its own, so that no icon hides in the overflow menu.
+        QVERIFY(form.toolBarBreak(form.quickSwitchBar()));
         form.functionAction(FunctionConversion)->trigger();
         QCOMPARE(UnPrefs.function(), unsigned(FunctionConversion));
         form.showQuickSwitch(false);
