@@ -81,6 +81,11 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
         setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Tovrin"));
     m_colorTable = &Colors;
+    // The field holds up to 15; a number beyond the seven functions comes
+    // only from a damaged settings file and would index past the function
+    // actions, so such a window starts in Standard.
+    if (UnPrefs.function() >= unsigned(FunctionCount))
+        UnPrefs.setFunction(FunctionStandard);
 
     buildMenus();
 

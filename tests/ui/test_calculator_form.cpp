@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(UnPrefs.function(), 1u);
     }
 
+    // A damaged settings file may hold a function number up to 15.
+    void functionBeyondTheSevenStartsInStandard()
+    {
+        Prefs.setQuickSwitch(true);
+        UnPrefs.setFunction(9);
+        TestForm form;
+        QCOMPARE(UnPrefs.function(), unsigned(FunctionStandard));
+        QVERIFY(form.functionAction(FunctionStandard)->isChecked());
+    }
+
     void quickSwitchFollowsFunction()
     {
         Prefs.setQuickSwitch(true);
