@@ -81,6 +81,11 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
         setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Tovrin"));
     m_colorTable = &Colors;
+    // The field holds up to 15; a number beyond the seven functions comes
+    // only from a damaged settings file and would index past the function
+    // actions, so such a window starts in Standard.
+    if (UnPrefs.function() >= unsigned(FunctionCount))
+        UnPrefs.setFunction(FunctionStandard);
 
     buildMenus();
 
@@ -165,6 +170,10 @@ void CalculatorForm::initQuickSwitch()
     }
     m_quickSwitchBar->addActions(group->actions());
     addToolBar(Qt::TopToolBarArea, m_quickSwitchBar);
+    // The seven icons do not fit beside the menus: the bar gets a line of
+    // its own, as wide as the window, rather than hiding icons in an
+    // overflow menu.
+    insertToolBarBreak(m_quickSwitchBar);
 }
 
 void CalculatorForm::initSelector()
@@ -298,6 +307,12 @@ void CalculatorForm::refreshDisplay()
 {
     m_display->setShowAll(UnPrefs.showAll());
     m_display->update();
+    // The stack and register windows stand beside the main window and show
+    // the same records, so they follow every key.
+    if (m_rpnStackForm)
+        m_rpnStackForm->pane()->updateDisplay();
+    if (m_userRegistersForm)
+        m_userRegistersForm->pane()->updateDisplay();
 }
 
 void CalculatorForm::handleButton(KeyOp op)
@@ -480,6 +495,12 @@ void CalculatorForm::doPreferencesDialog()
     m_display->setCommaRadix(Prefs.commaRadix());
     m_keyboard->setRpn(Prefs.rpnInput());
     m_keyboard->setCommaRadix(Prefs.commaRadix());
+    // An open stack or register window follows the new stack size and
+    // register count at once.
+    if (m_rpnStackForm)
+        m_rpnStackForm->setLines(Prefs.stackSize);
+    if (m_userRegistersForm)
+        m_userRegistersForm->setDoubleRegs(Prefs.hundredRegisters());
     refreshDisplay();
     m_keyboard->update();
 }

@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(UnPrefs.function(), 1u);
     }
 
+    // A damaged settings file may hold a function number up to 15.
+    void functionBeyondTheSevenStartsInStandard()
+    {
+        Prefs.setQuickSwitch(true);
+        UnPrefs.setFunction(9);
+        TestForm form;
+        QCOMPARE(UnPrefs.function(), unsigned(FunctionStandard));
+        QVERIFY(form.functionAction(FunctionStandard)->isChecked());
+    }
+
     void quickSwitchFollowsFunction()
     {
         Prefs.setQuickSwitch(true);
@@ -138,6 +148,8 @@ private slots:
         TestForm form;
         QVERIFY(form.quickSwitchBar());
         QVERIFY(form.functionAction(FunctionProgrammer)->isChecked());
+        // A line of its own, so that no icon hides in the overflow menu.
+        QVERIFY(form.toolBarBreak(form.quickSwitchBar()));
         form.functionAction(FunctionConversion)->trigger();
         QCOMPARE(UnPrefs.function(), unsigned(FunctionConversion));
         form.showQuickSwitch(false);

@@ -29,6 +29,29 @@ RpnStackDisplay* LineAt(RpnStackPane* pane, int row)
     return qobject_cast<RpnStackDisplay*>(grid->itemAtPosition(row, 1)->widget());
 }
 
+// A main window whose preferences dialog, instead of running, sets a
+// bigger stack.
+class DeepeningForm : public CalculatorForm {
+protected:
+    int runDialog(QDialog&) override
+    {
+        Prefs.stackSize = 12;
+        return QDialog::Accepted;
+    }
+};
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestRpnStack : public QObject {
@@ -139,6 +162,33 @@ private slots:
         calculator.viewRpnStackForm();
         QCOMPARE(calculator.rpnStackForm(), form);
         QCOMPARE(form->getLines(), 20);
+    }
+
+    // The window stands beside the main window: it follows the keys typed
+    // there and the stack size chosen in the preferences.
+    void followsTheMainWindow()
+    {
+        DeepeningForm calculator;
+        calculator.show();
+        calculator.viewRpnStackForm();
+        RpnStackForm* form = calculator.rpnStackForm();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        PaintCounter counter;
+        LineAt(form->pane(), 3)->installEventFilter(&counter);
+        calculator.handleButton(KeyDigit5);
+        QTRY_VERIFY(counter.paints > 0);
+        calculator.doPreferencesDialog();
+        QCOMPARE(form->getLines(), 12);
+    }
+
+    // With the comma radix the lines read as the main display does.
+    void commaRadix()
+    {
+        Prefs.setCommaRadix(true);
+        RpnStackForm form(nullptr, 4);
+        form.pane()->grab();
+        QVERIFY(LineAt(form.pane(), 3)->getCommaRadix());
+        QCOMPARE(LineAt(form.pane(), 3)->numberText("1234.5"), QString("1.234,5"));
     }
 };
 

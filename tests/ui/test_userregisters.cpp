@@ -52,6 +52,15 @@ private slots:
         QCOMPARE(form.keyboard()->getKey(1, 3, false), KeyExchangeRegister);
     }
 
+    // With the comma radix the lines read as the main display does.
+    void commaRadix()
+    {
+        Prefs.setCommaRadix(true);
+        UserRegistersForm form(nullptr, true, false);
+        form.pane()->grab();
+        QVERIFY(form.pane()->line(0)->getCommaRadix());
+    }
+
     // Switching "100 Registers" off while group 5 is shown moves to group 1
     // and disables groups 2..9.
     void tenRegisters()

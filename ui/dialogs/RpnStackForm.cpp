@@ -31,6 +31,9 @@ RpnStackDisplay::RpnStackDisplay(QWidget* parent, int level, bool largeFont) : D
 
 void RpnStackDisplay::updateDisplay()
 {
+    // The radix mark of the preferences, as on the main display: with the
+    // comma radix 1,5 must not read as one thousand five here.
+    setCommaRadix(Prefs.commaRadix());
     displayReg(rect(), getIndex());
 }
 

@@ -31,6 +31,8 @@ UserRegistersDisplay::UserRegistersDisplay(QWidget* parent, int reg) : Display(p
 
 void UserRegistersDisplay::updateDisplay()
 {
+    // The radix mark of the preferences, as on the main display.
+    setCommaRadix(Prefs.commaRadix());
     displayUserReg(rect(), getIndex());
 }
 
