@@ -1,5 +1,9 @@
 #include "Strings.h"
 
+#include "engine/State.h"
+
+#include <cstdio>
+
 namespace {
 
 struct StringEntry {
@@ -31,6 +35,20 @@ const StringEntry Strings[] = {
 static_assert(sizeof(Strings) / sizeof(Strings[0]) == 72, "72 label texts");
 
 } // namespace
+
+bool LabelText(unsigned id, unsigned index, char* out)
+{
+    out[0] = '\0';
+    const char* text = GetString(id);
+    if (!text)
+        return false;
+    bool indexed = (id == LabelCFj || id == LabelNj) && Regs.lastRegister >= 0 && index != NoLabelIndex;
+    if (indexed)
+        std::snprintf(out, LabelTextSize, "%s %u", text, index);
+    else
+        std::snprintf(out, LabelTextSize, "%s", text);
+    return true;
+}
 
 const char* GetString(unsigned id)
 {

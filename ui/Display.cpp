@@ -95,7 +95,9 @@ void Display::displayUserReg(const QRect& rect, int reg)
 {
     if (reg < 0 || reg >= UserRegisterCount)
         return;
-    displayFormatted(rect, Regs.registers[reg], Regs.registerLabel[reg], false, 0, m_highlighted);
+    // Registers keep no label index: a register labelled as a cash flow
+    // shows "CFj" without a number.
+    displayFormatted(rect, Regs.registers[reg], Regs.registerLabel[reg], false, NoLabelIndex, m_highlighted);
 }
 
 void Display::displayValue(const QRect& rect, double value)
@@ -132,12 +134,10 @@ void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* tex
 
 bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex)
 {
-    const char* label = GetString(labelId);
-    if (!label)
+    char label[LabelTextSize];
+    if (!LabelText(labelId, labelIndex, label))
         return false;
-    QString text = QString::fromLatin1(label);
-    if ((labelId == LabelCFj || labelId == LabelNj) && Regs.lastRegister >= 0)
-        text += QLatin1Char(' ') + QString::number(labelIndex);
+    const QString text = QString::fromLatin1(label);
 
     painter.fillRect(rect, painter.background());
     painter.setFont(font());

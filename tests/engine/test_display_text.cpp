@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "format/DisplayText.h"
+#include "format/Strings.h"
 
 #include <string>
 
@@ -67,3 +68,23 @@ TEST_F(DisplayTextTest, OtherBasesAreLeftAlone)
 }
 
 } // namespace
+
+TEST(LabelText, CashFlowLabelsShowTheirIndexOnlyWhenTheyHaveOne)
+{
+    ResetCalculator();
+    char text[LabelTextSize];
+    Regs.lastRegister = 3;
+    const struct { unsigned id, index; const char* shown; } cases[] = {
+        {LabelCFj, 3, "CFj 3"}, {LabelNj, 0, "Nj 0"}, {LabelCFj, NoLabelIndex, "CFj"},
+        {LabelFeet, 3, "feet"}, {LabelPYR, NoLabelIndex, "P/YR"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(LabelText(c.id, c.index, text));
+        EXPECT_STREQ(text, c.shown);
+    }
+    Regs.lastRegister = -1;
+    EXPECT_TRUE(LabelText(LabelCFj, 3, text));
+    EXPECT_STREQ(text, "CFj");
+    EXPECT_FALSE(LabelText(1234, 0, text));
+    EXPECT_STREQ(text, "");
+}

@@ -32,10 +32,7 @@ void LevelText(int level, std::string& label, std::string& text)
     }
     text = display;
 
-    uint16_t id = UnPrefs.stackLabel[level];
-    if (const char* name = GetString(id)) {
+    char name[LabelTextSize];
+    if (LabelText(UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level], name))
         label = name;
-        if ((id == LabelCFj || id == LabelNj) && Regs.lastRegister >= 0)
-            label += " " + std::to_string(int(UnPrefs.stackLabelIndex[level]));
-    }
 }
