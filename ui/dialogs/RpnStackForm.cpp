@@ -99,18 +99,11 @@ void RpnStackForm::setLines(int lines)
 void RpnStackForm::handleButton(KeyOp key)
 {
     HandleButton(key);
-    if (key == KeyShift) {
+    // The keypad follows a shift key, and a shift that the key used up.
+    if (key == KeyShift || AfterKey(key)) {
         keyboard_->highlightButton(0, 0);
         keyboard_->setShifted(UnPrefs.shift());
         keyboard_->update();
-    } else {
-        bool shiftCleared = AfterKey(key);
-        pane_->updateDisplay();
-        if (shiftCleared) {
-            keyboard_->highlightButton(0, 0);
-            keyboard_->setShifted(false);
-            keyboard_->update();
-        }
     }
     pane_->updateDisplay();
     emit keyHandled(key);

@@ -173,21 +173,13 @@ void UserRegistersForm::handleRegister(int reg)
 void UserRegistersForm::handleButton(KeyOp key)
 {
     sendKey(key);
-    if (key == KeyShift) {
+    // The keypad follows a shift key, and a shift that the key used up.
+    if (key == KeyShift || AfterKey(key)) {
         keyboard_->highlightButton(0, 0);
         keyboard_->setShifted(UnPrefs.shift());
         keyboard_->update();
-        pane_->updateDisplay();
-    } else {
-        bool shiftCleared = AfterKey(key);
-        pane_->updateDisplay();
-        if (shiftCleared) {
-            keyboard_->highlightButton(0, 0);
-            keyboard_->setShifted(false);
-            keyboard_->update();
-            pane_->updateDisplay();
-        }
     }
+    pane_->updateDisplay();
     autoDismiss_ = false;
     emit keyHandled(key);
 }
