@@ -104,44 +104,43 @@ double FromRadians(double x)
     }
 }
 
-// The sine is exactly zero at multiples of a half turn, the cosine at odd
-// multiples of a quarter turn.  Both look at X, in degrees or grads only.
-bool SineSpecialCase(double)
+namespace {
+
+// Whether X is an exact multiple of a quarter turn, in degrees or grads and
+// without the hyperbolic prefix; `quarters` is its remainder of a full turn
+// in quarter turns (-3 .. 3).
+bool ExactQuarterTurn(int* quarters)
 {
     if (UnPrefs.hyperbolic())
         return false;
-    double x = UnPrefs.stack[0];
+    double quarter;
     switch (Prefs.angleMode()) {
-    case AngleDegrees: {
-        double r = std::fmod(x, 360.0);
-        return r == 0.0 || r == 180.0 || r == -180.0;
+    case AngleDegrees: quarter = 90.0; break;
+    case AngleGrads: quarter = 100.0; break;
+    default: return false;
     }
-    case AngleGrads: {
-        double r = std::fmod(x, 400.0);
-        return r == 0.0 || r == 200.0 || r == -200.0;
-    }
-    default:
+    double r = std::fmod(double(UnPrefs.stack[0]), 4 * quarter);
+    double k = std::round(r / quarter);
+    if (r != k * quarter)
         return false;
-    }
+    *quarters = int(k);
+    return true;
+}
+
+} // namespace
+
+// The sine is exactly zero at multiples of a half turn, the cosine at odd
+// multiples of a quarter turn.  Both look at X.
+bool SineSpecialCase(double)
+{
+    int quarters;
+    return ExactQuarterTurn(&quarters) && quarters % 2 == 0;
 }
 
 bool CosineSpecialCase(double)
 {
-    if (UnPrefs.hyperbolic())
-        return false;
-    double x = UnPrefs.stack[0];
-    switch (Prefs.angleMode()) {
-    case AngleDegrees: {
-        double r = std::fmod(x, 360.0);
-        return r == 90.0 || r == 270.0 || r == -90.0 || r == -270.0;
-    }
-    case AngleGrads: {
-        double r = std::fmod(x, 400.0);
-        return r == 100.0 || r == 300.0 || r == -100.0 || r == -300.0;
-    }
-    default:
-        return false;
-    }
+    int quarters;
+    return ExactQuarterTurn(&quarters) && quarters % 2 != 0;
 }
 
 double rnd(double x, int digits)
