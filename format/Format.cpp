@@ -2,9 +2,9 @@
 
 #include "Format.h"
 
-#include "engine/Entry.h"
-#include "engine/Programmer.h"
-#include "engine/State.h"
+#include "core/State.h"
+#include "core/Text.h"
+#include "core/Words.h"
 
 #include <charconv>
 #include <cstring>
@@ -37,20 +37,20 @@ struct Digits {
 void Positional(Digits& d, const Digits& unrounded, unsigned format, int n, char* out)
 {
     if (n != 0) {
-        // Integer and decimal digits never exceed 12 together.
-        if (n + d.e - 1 > 12)
-            n = 13 - d.e;
+        // Integer and decimal digits never exceed the shown digits together.
+        if (n + d.e - 1 > ShownDigits)
+            n = ShownDigits + 1 - d.e;
         if (d.length() >= n + d.e) {
             d.restart(unrounded);
             RoundDecimalNumber(d.s, &d.e, d.e + n - 1);
         }
-    } else if (format == FormatFixed && d.length() > d.e + 12) {
+    } else if (format == FormatFixed && d.length() > d.e + ShownDigits) {
         d.restart(unrounded);
-        RoundDecimalNumber(d.s, &d.e, d.e + 12);
+        RoundDecimalNumber(d.s, &d.e, d.e + ShownDigits);
     }
     // Below the last shown place the value is zero.  Rounding away every
     // digit leaves an empty string, which is zero too.
-    if ((n != 0 && d.e <= 1 - n) || (n == 0 && d.e <= d.length() - 13) || d.s[0] == '\0') {
+    if ((n != 0 && d.e <= 1 - n) || (n == 0 && d.e <= d.length() - (ShownDigits + 1)) || d.s[0] == '\0') {
         std::strcpy(d.s, "0");
         d.e = 1;
     }
@@ -69,8 +69,8 @@ void Positional(Digits& d, const Digits& unrounded, unsigned format, int n, char
 void ExponentForm(Digits& d, const Digits& unrounded, unsigned format, int n, char* out)
 {
     if (n != 0) {
-        if (n > 12)
-            n = 12;
+        if (n > ShownDigits)
+            n = ShownDigits;
         d.restart(unrounded);
         RoundDecimalNumber(d.s, &d.e, n);
     }
@@ -169,15 +169,15 @@ uint16_t FormatDecimalNumber(double value, char* buffer, bool, int digits)
     bool sign;
     ShortestDigits(value, unrounded.s, &unrounded.e, &sign);
     Digits d = unrounded;
-    RoundDecimalNumber(d.s, &d.e, 12);
+    RoundDecimalNumber(d.s, &d.e, ShownDigits);
     if (d.s[0] < '0' || d.s[0] > '9')
         return FormatError;
 
     bool exponentForm;
-    if ((format == FormatGeneral || format == FormatFixed) && d.e > 12)
+    if ((format == FormatGeneral || format == FormatFixed) && d.e > ShownDigits)
         exponentForm = true;
     else if (format == FormatGeneral)
-        exponentForm = n != 0 ? d.e <= 1 - n : d.e <= d.length() - 13;
+        exponentForm = n != 0 ? d.e <= 1 - n : d.e <= d.length() - (ShownDigits + 1);
     else
         exponentForm = format == FormatScientific || format == FormatEngineering;
 

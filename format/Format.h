@@ -9,6 +9,10 @@
 
 constexpr int FormatBufferSize = 40;
 
+// Significant digits the display shows: a value is rounded to them, and in
+// positional form its integer and decimal digits together never exceed them.
+constexpr int ShownDigits = 12;
+
 // Status of the formatters: the buffer holds the text, or the value has no
 // text (infinite or not a number) and callers show "error".
 enum FormatStatus : uint16_t { FormatOk = 0, FormatError = 1 };

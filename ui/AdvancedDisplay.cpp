@@ -1,7 +1,6 @@
-#include "ui/AdvancedDisplay.h"
-
+#include "core/State.h"
 #include "engine/Operators.h"
-#include "engine/State.h"
+#include "ui/AdvancedDisplay.h"
 #include "ui/Images.h"
 
 #include <QFontMetrics>
@@ -9,6 +8,15 @@
 #include <QPixmap>
 
 #include <cstring>
+
+namespace {
+
+bool RegisterPrefixShown(KeyOp prefix)
+{
+    return int(UnPrefs.registerPrefix) == prefix && int(UnPrefs.formatPrefix) == KeyNone;
+}
+
+} // namespace
 
 StatusIndicator StatusIndicators[StatusIndicatorCount] = {
     {"input", {5200, 5201}, QRect(), nullptr},
@@ -19,6 +27,29 @@ StatusIndicator StatusIndicators[StatusIndicatorCount] = {
     {"trig", {2800, 2900}, QRect(), nullptr},
     {"begin", {3000}, QRect(), nullptr},
     {"int", {2500, 2600, 2700}, QRect(), nullptr},
+};
+
+// Each state holds alone among its indicator's states: a pending format
+// prefix shows over a pending register prefix.
+const StatusState StatusStates[] = {
+    {StatusInput, "ALG", [] { return Prefs.precedenceInput() && !Prefs.rpnInput(); }},
+    {StatusInput, "RPN", [] { return Prefs.rpnInput(); }},
+    {StatusMemory, "M", [] { return double(Regs.memory) != 0.0; }},
+    {StatusPrefix, "STO", [] { return RegisterPrefixShown(KeyStore); }},
+    {StatusPrefix, "RCL", [] { return RegisterPrefixShown(KeyRecall); }},
+    {StatusPrefix, "XCH", [] { return RegisterPrefixShown(KeyExchangeRegister); }},
+    {StatusPrefix, "GEN", [] { return int(UnPrefs.formatPrefix) == KeyFormatGeneral; }},
+    {StatusPrefix, "SCI", [] { return int(UnPrefs.formatPrefix) == KeyFormatScientific; }},
+    {StatusPrefix, "ENG", [] { return int(UnPrefs.formatPrefix) == KeyFormatEngineering; }},
+    {StatusPrefix, "FIX", [] { return int(UnPrefs.formatPrefix) == KeyFormatFixed; }},
+    {StatusEnter, "ENT", [] { return PeekOp() == KeyEnter; }},
+    {StatusHyperbolic, "HYP", [] { return UnPrefs.hyperbolic(); }},
+    {StatusAngle, "RAD", [] { return Prefs.angleMode() == AngleRadians; }},
+    {StatusAngle, "GRD", [] { return Prefs.angleMode() == AngleGrads; }},
+    {StatusBegin, "BEG", [] { return Prefs.beginMode(); }},
+    {StatusBase, "BIN", [] { return UnPrefs.base() == BaseBinary; }},
+    {StatusBase, "OCT", [] { return UnPrefs.base() == BaseOctal; }},
+    {StatusBase, "HEX", [] { return UnPrefs.base() == BaseHexadecimal; }},
 };
 
 namespace {
@@ -134,64 +165,12 @@ void AdvancedDisplay::displayStatus()
         QPainter painter(this);
         painter.fillRect(m_statusRect, palette().color(QPalette::Window));
     }
-
-    if (Prefs.rpnInput())
-        drawStatus(5201);
-    else if (Prefs.precedenceInput())
-        drawStatus(5200);
-    else
-        eraseStatus(5200);
-
-    switch (UnPrefs.base()) {
-    case BaseBinary: drawStatus(2500); break;
-    case BaseOctal: drawStatus(2600); break;
-    case BaseHexadecimal: drawStatus(2700); break;
-    default: eraseStatus(2700); break;
+    int slot[StatusIndicatorCount] = {};
+    for (const StatusState& state : StatusStates) {
+        if (state.shown())
+            drawStatus(StatusIndicators[state.indicator].codes[slot[state.indicator]]);
+        ++slot[state.indicator];
     }
-
-    if (UnPrefs.hyperbolic())
-        drawStatus(3500);
-    else
-        eraseStatus(3500);
-
-    switch (Prefs.angleMode()) {
-    case AngleRadians: drawStatus(2800); break;
-    case AngleGrads: drawStatus(2900); break;
-    default: eraseStatus(2800); break;
-    }
-
-    if (Prefs.beginMode())
-        drawStatus(3000);
-    else
-        eraseStatus(3000);
-
-    if (double(Regs.memory) != 0.0)
-        drawStatus(3100);
-    else
-        eraseStatus(3100);
-
-    switch (int(UnPrefs.registerPrefix)) {
-    case KeyStore: drawStatus(3200); break;
-    case KeyRecall: drawStatus(3300); break;
-    case KeyExchangeRegister: drawStatus(3400); break;
-    default: eraseStatus(3200); break;
-    }
-
-    switch (int(UnPrefs.formatPrefix)) {
-    case KeyFormatGeneral: drawStatus(4500); break;
-    case KeyFormatScientific: drawStatus(4600); break;
-    case KeyFormatEngineering: drawStatus(4700); break;
-    case KeyFormatFixed: drawStatus(5300); break;
-    default:
-        if (int(UnPrefs.registerPrefix) == KeyNone)
-            eraseStatus(4500);
-        break;
-    }
-
-    if (PeekOp() == KeyEnter)
-        drawStatus(3600);
-    else
-        eraseStatus(3600);
 }
 
 void AdvancedDisplay::updateDisplay()

@@ -24,6 +24,23 @@ constexpr int StatusIndicatorCount = 8;
 constexpr int StatusStripHeight = 11;
 extern StatusIndicator StatusIndicators[StatusIndicatorCount];
 
+// The indicators, in the order of the strip.
+enum StatusIndicatorId {
+    StatusInput, StatusMemory, StatusPrefix, StatusEnter, StatusHyperbolic, StatusAngle, StatusBegin,
+    StatusBase
+};
+
+// One state an indicator shows: its text, and the condition on the
+// calculator's state under which it shows.  An indicator's states are listed
+// in the order of its glyphs, and at most one of them holds at a time.
+struct StatusState {
+    StatusIndicatorId indicator;
+    const char* text;
+    bool (*shown)();
+};
+constexpr int StatusStateCount = 18;
+extern const StatusState StatusStates[StatusStateCount];
+
 class AdvancedDisplay : public Display {
     Q_OBJECT
 public:

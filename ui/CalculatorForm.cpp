@@ -1,12 +1,11 @@
-#include "ui/CalculatorForm.h"
-
+#include "core/State.h"
 #include "engine/Calculator.h"
 #include "engine/Stack.h"
-#include "engine/State.h"
 #include "engine/Undo.h"
 #include "platform/Resource.h"
 #include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
+#include "ui/CalculatorForm.h"
 #include "ui/ClipboardText.h"
 #include "ui/Images.h"
 #include "ui/dialogs/AboutForm.h"
@@ -33,21 +32,21 @@
 
 namespace {
 
-const char* const FunctionNames[7] = {
+const char* const FunctionNames[FunctionCount] = {
     QT_TRANSLATE_NOOP("CalculatorForm", "Standard"),   QT_TRANSLATE_NOOP("CalculatorForm", "Financial"),
     QT_TRANSLATE_NOOP("CalculatorForm", "Scientific"), QT_TRANSLATE_NOOP("CalculatorForm", "Statistical"),
     QT_TRANSLATE_NOOP("CalculatorForm", "Programmer"), QT_TRANSLATE_NOOP("CalculatorForm", "Conversion"),
     QT_TRANSLATE_NOOP("CalculatorForm", "User"),
 };
 
-const char* const FunctionIcons[7] = {
+const char* const FunctionIcons[FunctionCount] = {
     "tovrin/function_standard",   "tovrin/function_financial",  "tovrin/function_scientific",
     "tovrin/function_statistical", "tovrin/function_programmer", "tovrin/function_conversion",
     "tovrin/function_user",
 };
 
 // The selection slots, by function number.
-void (CalculatorForm::*const SelectSlots[7])() = {
+void (CalculatorForm::*const SelectSlots[FunctionCount])() = {
     &CalculatorForm::selectStandard,   &CalculatorForm::selectFinancial,  &CalculatorForm::selectScientific,
     &CalculatorForm::selectStatistical, &CalculatorForm::selectProgrammer, &CalculatorForm::selectConversion,
     &CalculatorForm::selectUser,
@@ -162,7 +161,7 @@ void CalculatorForm::initQuickSwitch()
     m_quickSwitchBar->setObjectName(QStringLiteral("quickSwitchToolBar"));
     QActionGroup* group = new QActionGroup(m_quickSwitchBar);
     group->setExclusive(true);
-    for (int f = 0; f < 7; ++f) {
+    for (int f = 0; f < FunctionCount; ++f) {
         QAction* action = new QAction(QIcon(LoadPixmap(FunctionIcons[f])), tr(FunctionNames[f]), group);
         action->setCheckable(true);
         m_functionActions[f] = action;
@@ -212,7 +211,7 @@ void CalculatorForm::showQuickSwitch(bool on)
 
 void CalculatorForm::setFunction(int function)
 {
-    if (function < 0 || function > 6)
+    if (function < 0 || function >= FunctionCount)
         return;
     UnPrefs.setFunction(unsigned(function));
     if (m_quickSwitchBar)
@@ -273,9 +272,9 @@ void CalculatorForm::keyPressEvent(QKeyEvent* event)
     } else if (c == CtrlY) {
         redo();
     } else if (event->key() == Qt::Key_Up) {
-        setFunction(int((UnPrefs.function() + 6) % 7));
+        setFunction(int((UnPrefs.function() + FunctionCount - 1) % FunctionCount));
     } else if (event->key() == Qt::Key_Down) {
-        setFunction(int((UnPrefs.function() + 1) % 7));
+        setFunction(int((UnPrefs.function() + 1) % FunctionCount));
     } else {
         KeyOp op = (event->modifiers() & Qt::ControlModifier) ? KeyNone : MapDeviceKey(event->key(), event->text());
         if (op == KeyNone) {

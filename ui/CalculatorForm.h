@@ -4,7 +4,7 @@
 // brought in step with the engine's flags.
 #pragma once
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -100,7 +100,7 @@ private:
 
     QToolBar* m_menuBar = nullptr;
     QToolBar* m_quickSwitchBar = nullptr;
-    QAction* m_functionActions[7] = {};
+    QAction* m_functionActions[FunctionCount] = {};
     QToolBar* m_selectorBar = nullptr;
     QComboBox* m_functionBox = nullptr;
     ColorTable* m_colorTable = nullptr;
