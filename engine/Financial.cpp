@@ -4,9 +4,9 @@
 #include "Registers.h"
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
 
-#include "format/Strings.h"
+#include "core/Labels.h"
+#include "core/State.h"
 
 #include <cmath>
 
@@ -246,6 +246,15 @@ double npv(double x)
     return result;
 }
 
+// A safeguarded secant method.  It keeps the better of the last two points
+// in b and steps from the secant through a and b, but never more than 100
+// widths of the last step, so that a flat stretch cannot throw it far away.
+// It stops when |f(b)| < 1e-15 (a root to the last bits), when |f(b)| and
+// the step are both below 1e-10 (good enough for the twelve digits shown),
+// or when a step no longer moves b: then b counts only if |f| < 1e-5, a
+// residue no rate or cash-flow sum shows.  The 50-step cap bounds the work
+// of one key: convergent cases take under 40 steps even from a far start,
+// and a function without a root gives NaN instead of wandering.
 double solve(double (*f)(double), double x0, double x1)
 {
     double a = x0, b = x1, fa = f(a), fb = f(b);

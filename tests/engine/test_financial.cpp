@@ -4,6 +4,7 @@
 
 #include "engine/Financial.h"
 #include "engine/Operators.h"
+#include "engine/Reset.h"
 #include "engine/Stack.h"
 #include "format/Strings.h"
 
@@ -130,6 +131,15 @@ TEST_F(FinancialTest, InterestKeySolvesBackFromAnyStart)
         EXPECT_EQ(Reg(RegInterest), X());
         EXPECT_EQ(int(UnPrefs.stackLabel[0]), int(LabelIYR));
     }
+}
+
+TEST_F(FinancialTest, SolveTakesTheStepsAFarStartNeeds)
+{
+    // From 50 % the secant steps need about thirty of the fifty allowed;
+    // the rate key would hide a shorter cap behind its bracketing search.
+    Loan(360, 6, 100000, 0, 0, 12);
+    Regs.registers[RegPayment] = tvm(RegPayment);
+    EXPECT_NEAR(solve(rate, 49.9, 50.1), 6, 1e-8);
 }
 
 TEST_F(FinancialTest, SecantFailureFallsBackToABracketingSearch)
