@@ -9,10 +9,10 @@
 #include "Programmer.h"
 #include "Registers.h"
 #include "Stack.h"
-#include "State.h"
 #include "Undo.h"
 
-#include "format/Strings.h"
+#include "core/Labels.h"
+#include "core/State.h"
 
 namespace {
 
@@ -325,23 +325,4 @@ bool AfterKey(KeyOp key)
         return false;
     UnPrefs.setShift(false);
     return true;
-}
-
-bool IntegerFunctions()
-{
-    unsigned function = UnPrefs.function();
-    return function == FunctionProgrammer || (function == FunctionUser && Prefs.userKeysInteger());
-}
-
-KeyOp IntegerKey(KeyOp key)
-{
-    switch (int(key)) {
-    case KeyChangeSign: return KeyIntChangeSign;
-    case KeyRound: return KeyIntRound;
-    case KeyAdd: return KeyIntAdd;
-    case KeySubtract: return KeyIntSubtract;
-    case KeyMultiply: return KeyIntMultiply;
-    case KeyDivide: return KeyIntDivide;
-    default: return key;
-    }
 }

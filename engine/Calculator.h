@@ -1,7 +1,7 @@
 // Key dispatch: the engine's single entry point and its small handlers.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 // Processes one key: takes the undo snapshot, offers the key to the
 // handlers in order, handles digits, clearing and stack keys itself, settles
@@ -20,10 +20,3 @@ bool HandleMode(KeyOp key);
 // it is sticky.  Returns true when it cleared shift, so that the caller can
 // show its keypad unshifted.
 bool AfterKey(KeyOp key);
-
-// True while integer arithmetic is in force: the Programmer function, or the
-// User function with integer user keys.
-bool IntegerFunctions();
-
-// The glyph code a key shows while integer functions are in force.
-KeyOp IntegerKey(KeyOp key);

@@ -1,7 +1,8 @@
 #include "Clearing.h"
 
 #include "Stack.h"
-#include "State.h"
+
+#include "core/State.h"
 
 void ClearUserRegs()
 {

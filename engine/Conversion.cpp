@@ -4,9 +4,9 @@
 
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
 
-#include "format/Strings.h"
+#include "core/Labels.h"
+#include "core/State.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Units of length, area, volume, speed, weight and temperature.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 #include <cstdint>
 

@@ -2,7 +2,9 @@
 
 #include "Stack.h"
 #include "Programmer.h"
-#include "State.h"
+
+#include "core/State.h"
+#include "core/Text.h"
 
 #include "format/Format.h"
 
@@ -121,30 +123,6 @@ bool EnterNumber(KeyOp key)
     }
     StoreX(ConvertNumber(text, uint16_t(LabelU8 + Prefs.integerSize())));
     return result;
-}
-
-void AppendChar(char* s, char c)
-{
-    size_t n = std::strlen(s);
-    s[n] = c;
-    s[n + 1] = '\0';
-}
-
-void InsertChar(char* p, char c)
-{
-    std::memmove(p + 1, p, std::strlen(p) + 1);
-    *p = c;
-}
-
-void DeleteChar(char* p)
-{
-    std::memmove(p, p + 1, std::strlen(p));
-}
-
-void ReverseString(char* s)
-{
-    for (size_t i = 0, j = std::strlen(s); i + 1 < j; ++i, --j)
-        std::swap(s[i], s[j - 1]);
 }
 
 bool isDigit(char c)

@@ -1,7 +1,7 @@
 // Time value of money, rates, margins, cash flows, NPV, IRR, amortization.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 #include <cstdint>
 

@@ -1,17 +1,16 @@
 #include "Immediate.h"
 
-#include "Calculator.h"
 #include "Conversion.h"
 #include "Financial.h"
 #include "Operators.h"
 #include "Programmer.h"
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
 #include "Statistics.h"
 
+#include "core/Labels.h"
+#include "core/State.h"
 #include "format/Format.h"
-#include "format/Strings.h"
 
 #include <cmath>
 #include <random>

@@ -1,6 +1,6 @@
 // Keys that act at once on X (and on X and Y for a few).
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 bool HandleImmediateOperation(KeyOp key);

@@ -6,12 +6,12 @@
 
 #include "Operators.h"
 
-#include "Calculator.h"
 #include "Conversion.h"
 #include "Programmer.h"
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
+
+#include "core/State.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Two-operand operations in RPN, simple and precedence input.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 // The operator stack.  PeekOp and PopOp return KeyNone when it is empty.
 // PushOp returns false, changing nothing, when the stack is full.

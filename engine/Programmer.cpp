@@ -1,57 +1,14 @@
 #include "Programmer.h"
 
 #include "Stack.h"
-#include "State.h"
+
+#include "core/State.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 namespace {
-
-constexpr uint32_t NaNPattern = 0x7FFFFFFF;
-
-bool IsSignedWord(uint16_t wordLabel)
-{
-    return ((wordLabel - LabelU8) & 1) != 0;
-}
-
-// The 32-bit pattern of a double read as an unsigned or signed 32-bit
-// number: truncated toward zero, out-of-range values saturating.
-uint32_t Pattern(double v, bool signedKind)
-{
-    if (std::isnan(v))
-        return NaNPattern;
-    double t = std::trunc(v);
-    if (t < -2147483648.0)
-        return 0x80000000u;
-    if (signedKind) {
-        if (t > 2147483647.0)
-            return 0x7FFFFFFFu;
-        return uint32_t(int32_t(t));
-    }
-    if (t >= 4294967296.0)
-        return 0xFFFFFFFFu;
-    if (t < 0)
-        return uint32_t(int32_t(t));
-    return uint32_t(t);
-}
-
-// A value's pattern, read with the kind of its own word label, or with
-// `producedSigned` when it has none.
-uint32_t ReadPattern(double v, uint16_t label, bool producedSigned)
-{
-    return Pattern(v, IsWordLabel(label) ? IsSignedWord(label) : producedSigned);
-}
-
-uint32_t WordMask(uint16_t wordLabel)
-{
-    switch (wordLabel) {
-    case LabelU8: case LabelS8: return 0xFF;
-    case LabelU16: case LabelS16: return 0xFFFF;
-    default: return 0xFFFFFFFF;
-    }
-}
 
 // Keeps the low bits of a pattern that fit the word and returns them as the
 // number they mean in that word; 0 without a word.
@@ -69,7 +26,7 @@ double Reduce(uint32_t pattern, uint16_t wordLabel)
 // A value read and reduced to a word, as its low bits.
 uint32_t ReadWord(double v, uint16_t label, uint16_t wordLabel)
 {
-    return ReadPattern(v, label, IsSignedWord(wordLabel)) & WordMask(wordLabel);
+    return IntegerPattern(v, label, IsSignedWord(wordLabel)) & WordMask(wordLabel);
 }
 
 // The same as a signed number when the word is signed.
@@ -126,71 +83,10 @@ double ShiftOperation(ShiftKind kind, double y, uint16_t yLabel, double x, uint1
 
 } // namespace
 
-bool IsWordLabel(uint16_t label)
+bool IntegerFunctions()
 {
-    return label >= LabelU8 && label <= LabelS32;
-}
-
-uint16_t IntegerUnit(uint16_t label)
-{
-    if (IsWordLabel(label))
-        return label;
-    unsigned size = Prefs.integerSize();
-    return size <= 5 ? uint16_t(LabelU8 + size) : 0;
-}
-
-uint16_t IntegerUnitDefaultS32(uint16_t label)
-{
-    return IsWordLabel(label) ? label : uint16_t(LabelS32);
-}
-
-uint16_t NonIntegerUnit(uint16_t label)
-{
-    return IsWordLabel(label) ? 0 : label;
-}
-
-unsigned IntegerSize(uint16_t label)
-{
-    switch (IntegerUnit(label)) {
-    case LabelU8: case LabelS8: return 1;
-    case LabelU16: case LabelS16: return 2;
-    default: return 4;
-    }
-}
-
-uint32_t IntegerMask(uint16_t label)
-{
-    return WordMask(IntegerUnit(label));
-}
-
-uint32_t IntegerAsUnsigned8(double value, uint16_t label)
-{
-    return ReadPattern(value, label, false) & 0xFF;
-}
-
-int32_t IntegerAsSigned8(double value, uint16_t label)
-{
-    return int8_t(ReadPattern(value, label, true) & 0xFF);
-}
-
-uint32_t IntegerAsUnsigned16(double value, uint16_t label)
-{
-    return ReadPattern(value, label, false) & 0xFFFF;
-}
-
-int32_t IntegerAsSigned16(double value, uint16_t label)
-{
-    return int16_t(ReadPattern(value, label, true) & 0xFFFF);
-}
-
-uint32_t IntegerAsUnsigned32(double value, uint16_t label)
-{
-    return ReadPattern(value, label, false);
-}
-
-int32_t IntegerAsSigned32(double value, uint16_t label)
-{
-    return int32_t(ReadPattern(value, label, true));
+    unsigned function = UnPrefs.function();
+    return function == FunctionProgrammer || (function == FunctionUser && Prefs.userKeysInteger());
 }
 
 double IntegerAnd(double y, uint16_t yLabel, double x, uint16_t xLabel)

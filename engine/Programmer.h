@@ -1,28 +1,16 @@
-// Integer words of 8, 16 and 32 bits, signed and unsigned.
-//
-// Integer values are doubles holding whole numbers; a value's word size is
-// its label (1924 "u8" .. 1929 "s32"), or the integerSize preference.
+// Integer arithmetic on words of 8, 16 and 32 bits, signed and unsigned.
 #pragma once
 
 #include <cstdint>
 
-// Word-size labels.
-enum WordLabel : uint16_t { LabelU8 = 1924, LabelS8, LabelU16, LabelS16, LabelU32, LabelS32 };
+#include "core/Words.h"
 
-bool IsWordLabel(uint16_t label);
-uint16_t IntegerUnit(uint16_t label);
-uint16_t IntegerUnitDefaultS32(uint16_t label);
-uint16_t NonIntegerUnit(uint16_t label);
-unsigned IntegerSize(uint16_t label);
-uint32_t IntegerMask(uint16_t label);
+// True while integer arithmetic is in force: the Programmer function, or the
+// User function with integer user keys.
+bool IntegerFunctions();
 
-uint32_t IntegerAsUnsigned8(double value, uint16_t label);
-int32_t IntegerAsSigned8(double value, uint16_t label);
-uint32_t IntegerAsUnsigned16(double value, uint16_t label);
-int32_t IntegerAsSigned16(double value, uint16_t label);
-uint32_t IntegerAsUnsigned32(double value, uint16_t label);
-int32_t IntegerAsSigned32(double value, uint16_t label);
-
+// Word arithmetic: both operands are read into the current word and the
+// result is the number the bits mean there.
 double IntegerAnd(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerOr(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerXor(double y, uint16_t yLabel, double x, uint16_t xLabel);

@@ -1,15 +1,14 @@
 #include "Registers.h"
 
-#include "Calculator.h"
 #include "Conversion.h"
 #include "Financial.h"
 #include "Programmer.h"
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
 #include "Statistics.h"
 
-#include "format/Strings.h"
+#include "core/Labels.h"
+#include "core/State.h"
 
 #include <cmath>
 

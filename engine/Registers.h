@@ -1,7 +1,7 @@
 // Memory and the register file: store, recall and exchange.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 #include <cstdint>
 

@@ -3,8 +3,7 @@
 
 #include "Scientific.h"
 
-#include "State.h"
-
+#include "core/State.h"
 #include "format/Format.h"
 
 #include <charconv>

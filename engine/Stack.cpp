@@ -1,6 +1,6 @@
 #include "Stack.h"
 
-#include "State.h"
+#include "core/State.h"
 
 namespace {
 

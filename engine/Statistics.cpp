@@ -4,9 +4,9 @@
 #include "Registers.h"
 #include "Scientific.h"
 #include "Stack.h"
-#include "State.h"
 
-#include "format/Strings.h"
+#include "core/Labels.h"
+#include "core/State.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Two-variable statistics over the running sums in registers 110..115.
 #pragma once
 
-#include "KeyOp.h"
+#include "core/KeyOp.h"
 
 // Carries out a statistics key (accumulate or remove a point, recall a sum,
 // means, deviations, estimates); false for every other key.

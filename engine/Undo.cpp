@@ -6,7 +6,7 @@
 
 #include "Undo.h"
 
-#include "State.h"
+#include "core/State.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "DisplayText.h"
 
-#include "engine/Entry.h"
-#include "engine/State.h"
+#include "core/State.h"
+#include "core/Text.h"
 
 #include <cstring>
 

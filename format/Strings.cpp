@@ -1,6 +1,6 @@
 #include "Strings.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 
 #include <cstdio>
 

@@ -1,7 +1,10 @@
 #include "Preferences.h"
 
 #include "PrefsStorage.h"
-#include "engine/State.h"
+
+#include "core/State.h"
+#include "core/Words.h"
+#include "engine/Reset.h"
 
 #include <cstring>
 
@@ -17,8 +20,6 @@ enum Block { PrefsBlock = 0, RegsBlock = 1, ColorsBlock = 2, KeyboardBlock = 3, 
 constexpr uint8_t Version1TapBit = 0x20;
 // Bit 0x10 of byte 3: not used since layout 4.
 constexpr uint8_t Version3UnusedBit = 0x10;
-// integerSize value of 32-bit signed words.
-constexpr unsigned Signed32 = 5;
 
 void MigrateFrom1()
 {
@@ -26,7 +27,7 @@ void MigrateFrom1()
         Prefs.setLeftTapAction(1);
     Prefs.version = 2;
     Prefs.flags3 &= uint8_t(~Version1TapBit);
-    Prefs.setIntegerSize(Signed32);
+    Prefs.setIntegerSize(DefaultIntegerSize);
     PrefsChanged = 1;
 }
 
@@ -37,7 +38,7 @@ void MigrateFrom2()
     Prefs.setCenterTapAction(Prefs.leftTapAction());
     Prefs.setRightTapAction(Prefs.leftTapAction());
     Prefs.setHundredRegisters(true);
-    Prefs.setIntegerSize(Signed32);
+    Prefs.setIntegerSize(DefaultIntegerSize);
     Prefs.setQuickSwitch(true);
     PrefsChanged = 1;
 }

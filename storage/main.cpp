@@ -13,12 +13,12 @@
 //                                  rpnstack, registers, about) that window
 //                                  instead; reads and writes no settings.
 
-#include "engine/State.h"
+#include "core/State.h"
 #include "engine/Undo.h"
 #include "platform/Application.h"
 #include "ui/CalculatorForm.h"
-#include "ui/Startup.h"
 #include "ui/Screenshot.h"
+#include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,8 @@
 #include "AdvancedKeyboard.h"
 
 #include "KeyMaps.h"
-#include "engine/Calculator.h"
+
+#include "engine/Programmer.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // The four colours that draw one key of one style.
 #pragma once
 
-#include "engine/State.h"
+#include "core/State.h"
 
 #include <QColor>
 

@@ -1,8 +1,7 @@
-#include "ui/ClipboardText.h"
-
+#include "core/State.h"
 #include "engine/Programmer.h"
-#include "engine/State.h"
 #include "format/Format.h"
+#include "ui/ClipboardText.h"
 
 namespace {
 

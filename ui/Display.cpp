@@ -1,9 +1,8 @@
-#include "ui/Display.h"
-
-#include "engine/State.h"
+#include "core/State.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
 #include "format/Strings.h"
+#include "ui/Display.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

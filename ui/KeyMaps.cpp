@@ -1,6 +1,6 @@
 #include "KeyMaps.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 
 const FunctionMap FunctionKeys[ConstantFunctionMaps] = {
     // Standard

@@ -5,7 +5,7 @@
 // input style and shift state.  255 (KeyNone) marks an empty cell.
 #pragma once
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
 
 // Two rows of six keys: the function rows.
 using FunctionMap = KeyOp[2][6];

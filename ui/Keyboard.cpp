@@ -1,7 +1,8 @@
 #include "Keyboard.h"
 
 #include "Images.h"
-#include "engine/Calculator.h"
+
+#include "engine/Programmer.h"
 
 #include <QEvent>
 #include <QMouseEvent>

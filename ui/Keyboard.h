@@ -3,8 +3,9 @@
 #pragma once
 
 #include "ButtonColor.h"
-#include "engine/KeyOp.h"
-#include "engine/State.h"
+
+#include "core/KeyOp.h"
+#include "core/State.h"
 
 #include <QBitmap>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "ui/Screenshot.h"
-
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "ui/CalculatorForm.h"
+#include "ui/Screenshot.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
@@ -93,11 +93,10 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
 
 int RenderScreenshot(const ScreenshotOptions& options)
 {
-    ResetRecords();
+    ResetCalculator();
     Prefs.setRpnInput(options.input == QLatin1String("rpn"));
     Prefs.setPrecedenceInput(options.input == QLatin1String("precedence"));
     UnPrefs.setFunction(unsigned(options.function));
-    InitializeUndo();
 
     CalculatorForm window(nullptr, nullptr, Qt::Window);
     window.resize(360, 560);

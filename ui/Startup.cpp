@@ -1,9 +1,8 @@
-#include "ui/Startup.h"
-
-#include "engine/State.h"
+#include "core/State.h"
 #include "engine/Undo.h"
 #include "platform/Config.h"
 #include "storage/Preferences.h"
+#include "ui/Startup.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

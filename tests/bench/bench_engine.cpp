@@ -1,7 +1,8 @@
 // Speed of the engine and the number text: keys through the dispatcher with
 // undo, values through the formatter and the display text, undo and redo.
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
+#include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-void ResetAll()
-{
-    ResetRecords();
-    InitializeUndo();
-}
 
 // A session a person might type: numbers, operators in each input mode,
 // functions, registers and statistics.
@@ -36,7 +31,7 @@ std::vector<KeyOp> MixedSession()
 
 void BM_KeysWithUndo(benchmark::State& state)
 {
-    ResetAll();
+    ResetCalculator();
     const std::vector<KeyOp> keys = MixedSession();
     const bool modes[3][2] = {{false, false}, {false, true}, {true, false}};
     int64_t count = 0;
@@ -67,7 +62,7 @@ std::vector<double> Spread()
 
 void BM_FormatNumber(benchmark::State& state)
 {
-    ResetAll();
+    ResetCalculator();
     const std::vector<double> values = Spread();
     char text[FormatBufferSize];
     int64_t count = 0;
@@ -87,7 +82,7 @@ BENCHMARK(BM_FormatNumber);
 
 void BM_DisplayText(benchmark::State& state)
 {
-    ResetAll();
+    ResetCalculator();
     const std::vector<double> values = Spread();
     std::vector<std::vector<char>> texts;
     for (double v : values) {
@@ -109,7 +104,7 @@ BENCHMARK(BM_DisplayText);
 
 void BM_UndoRedo(benchmark::State& state)
 {
-    ResetAll();
+    ResetCalculator();
     for (int i = 0; i < 12; ++i) {
         HandleButton(KeyDigit1);
         HandleButton(KeyAdd);

@@ -1,7 +1,8 @@
 // Speed of the window: a full repaint at the usual size with the keypad's
 // pictures cached and rebuilt, and the start-up of the calculator to its
 // first painted frame with its peak memory.
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
@@ -19,16 +20,10 @@
 
 namespace {
 
-void ResetAll()
-{
-    ResetRecords();
-    InitializeUndo();
-}
-
 // One repaint of the whole window, painted at once.
 void Repaint(benchmark::State& state, bool rebuild)
 {
-    ResetAll();
+    ResetCalculator();
     CalculatorForm form;
     form.resize(360, 560);
     form.show();

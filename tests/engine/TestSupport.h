@@ -1,21 +1,14 @@
 // Shared helpers of the engine tests.
 #pragma once
 
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
+#include "engine/Reset.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <initializer_list>
-
-// Puts every record in its first-start state: simple input, General format,
-// stack depth 4, 32-bit signed words, cleared registers and stack.
-inline void ResetCalculator()
-{
-    ResetRecords();
-    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
-}
 
 // Presses keys in order, as the main window does: show-all lasts one key and
 // a non-sticky shift is cleared after any key but shift.

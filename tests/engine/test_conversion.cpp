@@ -5,6 +5,7 @@
 
 #include "engine/Conversion.h"
 #include "engine/Operators.h"
+#include "engine/Reset.h"
 #include "engine/Stack.h"
 #include "format/Strings.h"
 

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 
 #include "engine/Clearing.h"
+#include "engine/Programmer.h"
+#include "engine/Reset.h"
 #include "engine/Stack.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 
+#include "engine/Reset.h"
 #include "format/DisplayText.h"
 #include "format/Strings.h"
 

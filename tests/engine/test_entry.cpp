@@ -2,8 +2,10 @@
 
 #include "TestSupport.h"
 
+#include "core/Text.h"
 #include "engine/Entry.h"
 #include "engine/Programmer.h"
+#include "engine/Reset.h"
 
 #include <algorithm>
 #include <string>

@@ -5,6 +5,7 @@
 
 #include "engine/Operators.h"
 #include "engine/Programmer.h"
+#include "engine/Reset.h"
 #include "engine/Stack.h"
 #include "format/Strings.h"
 
@@ -304,15 +305,8 @@ TEST_F(OperatorTest, OperatorOnTopOfAFullStackPerformsAndReplacesItself)
 namespace {
 
 // Integer arithmetic comes with the integer words; until then skip.
-bool IntegerWordsPresent()
-{
-    return IntegerAdd(1, LabelS32, 1, LabelS32) == 2;
-}
-
 TEST_F(OperatorTest, IntegerFunctionsUseTheWord)
 {
-    if (!IntegerWordsPresent())
-        GTEST_SKIP() << "integer words are not there yet";
     UnPrefs.setFunction(FunctionProgrammer);
     Prefs.setIntegerSize(0); // u8
     Keys({"200", KeyAdd, "100", KeyEquals});

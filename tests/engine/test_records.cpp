@@ -2,9 +2,14 @@
 // written by name must appear at its offset and bits.
 #include "TestSupport.h"
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
+#include "engine/Reset.h"
+#include "engine/Undo.h"
 
+#include <cctype>
 #include <cstring>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -152,22 +157,50 @@ TEST(Records, ColorTableDefaultsAndComparison)
     EXPECT_EQ(ColorTable::getButtonBackground(StyleNumber), NumberBackground);
 }
 
-TEST(KeyOps, NamesRoundTrip)
+TEST(KeyOps, EveryCodeHasOneNameThatRoundTrips)
 {
-    EXPECT_STREQ(KeyOpName(KeyDigit7), "Digit7");
-    EXPECT_STREQ(KeyOpName(KeyFormatFixed), "FormatFixed");
-    EXPECT_EQ(KeyOpName(200), nullptr);
-    EXPECT_EQ(KeyOpFromName("swapxy"), KeySwapXY);
-    EXPECT_EQ(KeyOpFromName("NoOp"), KeyNoOp);
-    EXPECT_EQ(KeyOpFromName("None"), KeyNone);
-    EXPECT_EQ(KeyOpFromName("Nothing"), -1);
+    std::set<std::string> seen;
     int named = 0;
-    for (int code = 0; code < 256; ++code)
-        if (KeyOpName(code)) {
-            ++named;
-            EXPECT_EQ(KeyOpFromName(KeyOpName(code)), code);
-        }
-    EXPECT_EQ(named, 187);
+    for (int code = 0; code < 256; ++code) {
+        const char* name = KeyOpName(code);
+        const bool defined = code <= KeyFormatFixed || code == KeyNoOp || code == KeyNone;
+        ASSERT_EQ(name != nullptr, defined) << code;
+        if (!name)
+            continue;
+        ++named;
+        EXPECT_EQ(KeyOpFromName(name), code) << name;
+        std::string folded(name);
+        for (char& c : folded)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(seen.insert(folded).second) << "two codes are named " << name;
+    }
+    EXPECT_EQ(named, KeyOpCount);
+    EXPECT_EQ(KeyOpCount, 187);
+    EXPECT_EQ(KeyOpFromName("swapxy"), KeySwapXY);
+    EXPECT_EQ(KeyOpFromName("Nothing"), -1);
+}
+
+TEST(Records, ResetCalculatorReturnsEverythingToAFirstStart)
+{
+    ResetCalculator();
+    const std::string first = HexImage(Prefs) + HexImage(Regs) + HexImage(UnPrefs) +
+                              HexImage(KeyboardTable) + HexImage(Colors);
+    Press({KeyDigit4, KeyStore, KeyDigit0, KeyDigit1, KeyDigit2, KeyAdd});
+    PerformUndo(); // one undo step and one redo step
+    ASSERT_TRUE(UndoAvailable() && RedoAvailable());
+    Prefs.setRpnInput(true);
+    Colors.setColor(DisplayText, 1, 2, 3);
+    KeyboardTable.keys[0] = KeySin;
+    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 1;
+
+    ResetCalculator();
+    EXPECT_EQ(HexImage(Prefs) + HexImage(Regs) + HexImage(UnPrefs) + HexImage(KeyboardTable) +
+                  HexImage(Colors),
+              first);
+    EXPECT_EQ(PrefsChanged + RegsChanged + ColorsChanged + KeyboardChanged, 0);
+    EXPECT_FALSE(UndoAvailable());
+    EXPECT_FALSE(RedoAvailable());
+    EXPECT_EQ(CountUndoLists().free, UndoPoolSize);
 }
 
 } // namespace

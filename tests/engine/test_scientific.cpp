@@ -115,9 +115,6 @@ TEST_F(ScientificTest, ExactSineAndCosineCases)
 
 TEST_F(ScientificTest, RoundToTheDisplayedDigits)
 {
-    char probe[FormatBufferSize];
-    if (FormatDecimalNumber(1.0, probe, false, 0) == FormatError)
-        GTEST_SKIP() << "the decimal formatter is not there yet";
     Prefs.setDisplayFormat(FormatFixed);
     UnPrefs.setShowAll(true);
     EXPECT_EQ(rnd(2.0 / 3.0, 4), 0.667);

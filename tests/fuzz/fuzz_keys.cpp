@@ -3,8 +3,9 @@
 //
 // Input bytes are keys 0..255, except that 0xFF introduces a control
 // operation chosen by the next byte.  After every step the state is checked.
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
+#include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
@@ -123,8 +124,7 @@ void Control(uint8_t op)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ResetRecords();
-    InitializeUndo();
+    ResetCalculator();
     for (size_t i = 0; i < size; ++i) {
         if (data[i] == 0xFF && i + 1 < size) {
             Control(data[++i]);

@@ -1,7 +1,8 @@
 // Arbitrary bytes as the settings file: loading, a few keys, saving and
 // loading again must give byte-identical records, and nothing may crash.
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
+#include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "storage/Preferences.h"
 
@@ -36,12 +37,6 @@ Records Take()
     return r;
 }
 
-void ResetAll()
-{
-    ResetRecords();
-    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -56,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    ResetAll();
+    ResetCalculator();
     GetPreferences(path);
     InitializeUndo();
     for (KeyOp key : {KeyDigit4, KeyDigit2, KeyAdd, KeyDigit1, KeyEquals, KeyStore, KeyDigit0, KeyDigit3,
@@ -64,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         HandleButton(key);
     bool saved = SavePreferences(path);
     Records first = Take();
-    ResetAll();
+    ResetCalculator();
     GetPreferences(path);
     Records second = Take();
     QFile::remove(path);

@@ -1,7 +1,7 @@
 // Arbitrary text read as a number in every base and word size, and pasted
 // from the clipboard, must never crash, and decimal text must read exactly
 // as the C library reads it in the "C" locale.
-#include "engine/State.h"
+#include "core/State.h"
 #include "format/Format.h"
 
 #ifdef TOVRIN_FUZZ_PASTE

@@ -111,9 +111,12 @@ class Check:
         for option in sorted(set(re.findall(r"--[a-z]+", usage))):
             if option not in page:
                 self.fail("tovrin-keys.1 does not describe %s" % option)
-        table = open(os.path.join(self.source, "engine", "KeyOp.cpp"), encoding="utf-8").read()
+        table = open(os.path.join(self.source, "core", "KeyList.h"), encoding="utf-8").read()
         words = set(re.findall(r"[A-Za-z0-9]+", page))
-        for key in re.findall(r'\{\d+, "(\w+)"\}', table):
+        keys = re.findall(r"X\((\w+), \d+\)", table)
+        if len(keys) != 187:
+            self.fail("read %d key names from core/KeyList.h" % len(keys))
+        for key in keys:
             if key not in words:
                 self.fail("tovrin-keys.1 does not list the key name %s" % key)
         # The calculator names its options in the usage line it prints for a

@@ -20,7 +20,6 @@ TEST(ResourceTest, LoadsPixmapsAndImages)
     EXPECT_TRUE(Resource::loadImage(QStringLiteral("test/none")).isNull());
 }
 
-#ifdef TOVRIN_HAS_ARTWORK
 TEST(ResourceTest, FindsTheProgramsArtworkByItsNames)
 {
     const char* names[] = {"tovrin/logo", "tovrin/glyphs", "tovrin/function_standard", "copy", "paste"};
@@ -29,4 +28,3 @@ TEST(ResourceTest, FindsTheProgramsArtworkByItsNames)
         EXPECT_FALSE(Resource::loadImage(QLatin1String(name)).isNull()) << name;
     }
 }
-#endif

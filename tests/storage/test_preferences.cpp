@@ -1,6 +1,7 @@
 #include "StorageTest.h"
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "storage/Preferences.h"
 
 #include <QFile>
@@ -14,13 +15,12 @@ protected:
     void SetUp() override
     {
         StorageTest::SetUp();
-        // Start from records a previous test cannot have left behind.
+        // A first start, then records that a load must overwrite whole.
+        ResetCalculator();
         FillPattern(&Prefs, PrefsSize, 1);
         FillPattern(&Regs, RegsSize, 2);
         FillPattern(&UnPrefs, UnPrefsSize, 3);
         FillPattern(&KeyboardTable, KeyboardTableSize, 4);
-        ResetColors();
-        clearFlags();
     }
     static void clearFlags() { PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0; }
     static const uint8_t* bytes(const void* record) { return static_cast<const uint8_t*>(record); }
@@ -106,10 +106,7 @@ TEST_F(PreferencesTest, EmptyFileGivesFirstStartAndDefaults)
 
 TEST_F(PreferencesTest, KnownValuesHaveTheirFixedText)
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetCalculator();
     Regs.memory = 1.0;
     PrefsChanged = RegsChanged = KeyboardChanged = 1;
     ASSERT_TRUE(SavePreferences(file));
@@ -440,10 +437,7 @@ TEST_F(PreferencesTest, FailedSaveIsReportedAndKeepsTheFlags)
 
 TEST_F(PreferencesTest, FailedSaveLeavesTheOldFileWhole)
 {
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
+    ResetCalculator();
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 1;
     const QString folder = dir.filePath(QStringLiteral("locked"));
     const QString lockedFile = folder + QStringLiteral("/tovrin.conf");

@@ -1,6 +1,6 @@
 #include "StorageTest.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 #include "storage/PrefsStorage.h"
 
 #include <cstring>

@@ -1,6 +1,7 @@
 // The colours dialog and the colour chooser.
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/ColorDialog.h"
 #include "ui/dialogs/ColorsDialog.h"
@@ -34,8 +35,7 @@ class TestColors : public QObject {
 private slots:
     void init()
     {
-        ResetColors();
-        ColorsChanged = 0;
+        ResetCalculator();
     }
 
     void chooserShowsTheColour()

@@ -1,9 +1,10 @@
 // The display: layout of its lines and status strip, indicator placement
 // and glyphs, and the number text it draws.
-#include "ui/AdvancedDisplay.h"
-
-#include "UiTestSupport.h"
+#include "core/State.h"
 #include "engine/Operators.h"
+#include "engine/Reset.h"
+#include "engine/Undo.h"
+#include "ui/AdvancedDisplay.h"
 #include "ui/Images.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,7 @@
 // The keyboard customisation dialog.
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/KeyMaps.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/KeyboardDialog.h"
@@ -28,10 +29,7 @@ class TestKeyboard : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetKeyboardTable();
-        KeyboardChanged = 0;
-        PrefsChanged = 0;
+        ResetCalculator();
     }
 
     void assignThenCancel()

@@ -1,5 +1,5 @@
 // Key colours and the picture loaders.
-#include "engine/State.h"
+#include "core/State.h"
 #include "ui/ButtonColor.h"
 #include "ui/Images.h"
 

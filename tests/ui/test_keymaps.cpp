@@ -1,6 +1,7 @@
 // The key maps of the main keypad: spot checks of every map, the user maps
 // read from KeyboardTable, and the large buttons they form.
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/KeyMaps.h"
 
@@ -12,9 +13,7 @@ class KeyMapsTest : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetUnPrefs();
-        ResetKeyboardTable();
+        ResetCalculator();
     }
 
     void cells_data()

@@ -1,6 +1,7 @@
 // The main keypad: geometry, hit testing, taps and their signals, and what
 // the keys look like.
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/Images.h"
 
@@ -68,10 +69,7 @@ class KeypadTest : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetUnPrefs();
-        ResetKeyboardTable();
-        ResetColors();
+        ResetCalculator();
     }
 
     void geometry_data()

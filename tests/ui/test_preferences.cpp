@@ -1,6 +1,7 @@
 // The preferences dialog: every control loads from and saves to its field.
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/PreferencesPane.h"
 
@@ -50,9 +51,7 @@ class TestPreferences : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetUnPrefs();
-        PrefsChanged = 0;
+        ResetCalculator();
     }
 
     void captionAndItems()

@@ -1,6 +1,7 @@
 // The RPN stack window: its lines, rebuilding, and shift handling.
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/CalculatorForm.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/RpnStackForm.h"
@@ -59,8 +60,7 @@ class TestRpnStack : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetUnPrefs();
+        ResetCalculator();
         Prefs.setRpnInput(true);
     }
 

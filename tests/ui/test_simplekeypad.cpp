@@ -1,5 +1,6 @@
 // The small keypad: both forms, their geometry, maps and size hints.
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/KeyMaps.h"
 #include "ui/SimpleKeyboard.h"
 
@@ -30,8 +31,7 @@ class SimpleKeypadTest : public QObject {
 private slots:
     void init()
     {
-        ResetUnPrefs();
-        ResetColors();
+        ResetCalculator();
     }
 
     void verticalStrip()

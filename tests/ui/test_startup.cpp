@@ -1,9 +1,10 @@
 // Start-up and shutdown: the first start's question, a session that
 // survives a quit and a restart, a failed save, and the termination signals.
-#include "ui/Startup.h"
-
-#include "UiTestSupport.h"
+#include "core/State.h"
+#include "engine/Reset.h"
+#include "engine/Undo.h"
 #include "ui/CalculatorForm.h"
+#include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
 
 #include <QApplication>

@@ -1,7 +1,8 @@
 // The user registers window: picking registers, the group tool bar and the
 // "100 Registers" rules.
 
-#include "engine/State.h"
+#include "core/State.h"
+#include "engine/Reset.h"
 #include "ui/CalculatorForm.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/UserRegistersForm.h"
@@ -30,9 +31,7 @@ class TestUserRegisters : public QObject {
 private slots:
     void init()
     {
-        ResetPrefs();
-        ResetUnPrefs();
-        UnPrefs.registerPrefix = KeyNone;
+        ResetCalculator();
     }
 
     void toolBarAndLines()

@@ -1,6 +1,6 @@
 #include "Arguments.h"
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
 
 #include <charconv>
 #include <strings.h>

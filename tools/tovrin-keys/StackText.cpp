@@ -1,6 +1,6 @@
 #include "StackText.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
 #include "format/Strings.h"

@@ -4,13 +4,14 @@
 #include "Arguments.h"
 #include "StackText.h"
 
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
 #include "engine/Undo.h"
 
 #include <cstdio>
 
 #ifdef TOVRIN_WITH_STORAGE
+#include "engine/Reset.h"
 #include "storage/Preferences.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ namespace {
 // saved in the state file, then the options.
 void StartCalculator(const Options& options)
 {
-    ResetRecords();
+    ResetCalculator();
 #ifdef TOVRIN_WITH_STORAGE
     if (!options.stateFile.empty())
         GetPreferences(QString::fromStdString(options.stateFile));
@@ -51,6 +52,7 @@ void StartCalculator(const Options& options)
         Prefs.setCommaRadix(true);
     if (options.sticky)
         Prefs.setStickyShift(true);
+    // Undo starts from the state as loaded and set.
     InitializeUndo();
 }
 

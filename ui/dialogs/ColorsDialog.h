@@ -3,7 +3,7 @@
 // dialog is accepted and the edited table differs from it.
 #pragma once
 
-#include "engine/State.h"
+#include "core/State.h"
 
 #include <QDialog>
 #include <QPushButton>

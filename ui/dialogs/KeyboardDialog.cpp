@@ -2,7 +2,7 @@
 
 #include "ScrollFrame.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 #include "ui/SimpleKeyboard.h"
 
 #include <QCheckBox>

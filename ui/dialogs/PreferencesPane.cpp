@@ -1,6 +1,6 @@
 #include "PreferencesPane.h"
 
-#include "engine/State.h"
+#include "core/State.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

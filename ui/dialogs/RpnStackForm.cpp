@@ -2,8 +2,8 @@
 
 #include "ScrollFrame.h"
 
+#include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/State.h"
 #include "ui/SimpleKeyboard.h"
 
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 // X at the bottom, with a small keypad of stack keys.
 #pragma once
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
 #include "ui/Display.h"
 
 #include <QMainWindow>

@@ -3,7 +3,7 @@
 // small keypad of register keys and a tool bar of the ten groups.
 #pragma once
 
-#include "engine/KeyOp.h"
+#include "core/KeyOp.h"
 #include "ui/Display.h"
 
 #include <QMainWindow>

@@ -1,8 +1,5 @@
 #include "State.h"
 
-#include "Clearing.h"
-#include "Stack.h"
-
 #include <cstring>
 
 PrefsRecord Prefs;
@@ -19,37 +16,6 @@ uint8_t PrefsChanged;
 uint8_t RegsChanged;
 uint8_t ColorsChanged;
 uint8_t KeyboardChanged;
-
-void ResetPrefs()
-{
-    std::memset(&Prefs, 0, sizeof Prefs);
-    Prefs.version = CurrentVersion;
-    Prefs.stackSize = 4;
-    Prefs.flags12 = 0x51; // 100 registers, 32-bit signed words, every tap opens Preferences
-    Prefs.flags13 = 0x40; // system colours
-}
-
-void ResetRegs()
-{
-    std::memset(&Regs, 0, sizeof Regs);
-    Regs.version = CurrentVersion;
-    ClearUserRegs();
-    ClearFinancialRegs();
-    ClearStatRegs();
-}
-
-void ResetUnPrefs()
-{
-    std::memset(&UnPrefs, 0, sizeof UnPrefs);
-    UnPrefs.version = CurrentVersion;
-    ClearStack();
-}
-
-void ResetKeyboardTable()
-{
-    for (LeI32& key : KeyboardTable.keys)
-        key = KeyNone;
-}
 
 namespace {
 
@@ -75,20 +41,6 @@ const ColorEntry ButtonSchemes[ButtonStyleCount][2] = {
 };
 
 } // namespace
-
-void ResetColors()
-{
-    Colors.init();
-}
-
-void ResetRecords()
-{
-    ResetPrefs();
-    ResetRegs();
-    ResetUnPrefs();
-    ResetKeyboardTable();
-    ResetColors();
-}
 
 void ColorTable::init()
 {

@@ -225,16 +225,3 @@ extern uint8_t KeyboardChanged;
 
 // Label value meaning "no label index".
 constexpr uint16_t NoLabelIndex = 0xFFFF;
-
-// Resets to the state of a first start.  ResetPrefs gives the default
-// preferences; ResetRegs zero-fills the registers and clears them (P/YR 12,
-// no last register; the clearing marks Regs changed); ResetUnPrefs
-// zero-fills the working state and clears the stack; ResetKeyboardTable
-// leaves every user key unassigned; ResetColors restores the default colours.
-void ResetPrefs();
-void ResetRegs();
-void ResetUnPrefs();
-void ResetKeyboardTable();
-void ResetColors();
-// All five of them: the state of a first start with an empty settings file.
-void ResetRecords();

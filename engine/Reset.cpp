@@ -1,0 +1,59 @@
+#include "Reset.h"
+
+#include "Clearing.h"
+#include "Stack.h"
+#include "Undo.h"
+
+#include "core/State.h"
+#include "core/Words.h"
+
+#include <cstring>
+
+void ResetPrefs()
+{
+    std::memset(&Prefs, 0, sizeof Prefs);
+    Prefs.version = CurrentVersion;
+    Prefs.stackSize = 4;
+    Prefs.setHundredRegisters(true);
+    Prefs.setIntegerSize(DefaultIntegerSize);
+    Prefs.setUseSystemColors(true);
+    // Every display tap opens the Preferences (tap action 0).
+}
+
+void ResetRegs()
+{
+    std::memset(&Regs, 0, sizeof Regs);
+    Regs.version = CurrentVersion;
+    ClearUserRegs();
+    ClearFinancialRegs();
+    ClearStatRegs();
+}
+
+void ResetUnPrefs()
+{
+    std::memset(&UnPrefs, 0, sizeof UnPrefs);
+    UnPrefs.version = CurrentVersion;
+    ClearStack();
+}
+
+void ResetKeyboardTable()
+{
+    for (LeI32& key : KeyboardTable.keys)
+        key = KeyNone;
+}
+
+void ResetColors()
+{
+    Colors.init();
+}
+
+void ResetCalculator()
+{
+    ResetPrefs();
+    ResetRegs();
+    ResetUnPrefs();
+    ResetKeyboardTable();
+    ResetColors();
+    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
+    InitializeUndo();
+}
