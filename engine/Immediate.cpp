@@ -143,17 +143,19 @@ double Degrees(double radians)
     return FromRadians(radians);
 }
 
+// The hyperbolic functions have no angle: they take and give plain numbers
+// in every angle unit.
 void Sine()
 {
     double x = XValue();
-    double r = SineSpecialCase(x) ? 0.0 : UnPrefs.hyperbolic() ? std::sinh(ToRadians(x)) : std::sin(ToRadians(x));
+    double r = UnPrefs.hyperbolic() ? std::sinh(x) : SineSpecialCase(x) ? 0.0 : std::sin(ToRadians(x));
     Replace(r);
 }
 
 void Cosine()
 {
     double x = XValue();
-    double r = CosineSpecialCase(x) ? 0.0 : UnPrefs.hyperbolic() ? std::cosh(ToRadians(x)) : std::cos(ToRadians(x));
+    double r = UnPrefs.hyperbolic() ? std::cosh(x) : CosineSpecialCase(x) ? 0.0 : std::cos(ToRadians(x));
     Replace(r);
 }
 
@@ -161,12 +163,14 @@ void Tangent()
 {
     double x = XValue();
     double r;
-    if (CosineSpecialCase(x))
+    if (UnPrefs.hyperbolic())
+        r = std::tanh(x);
+    else if (CosineSpecialCase(x))
         r = NAN;
     else if (SineSpecialCase(x))
         r = 0.0;
     else
-        r = UnPrefs.hyperbolic() ? std::tanh(ToRadians(x)) : std::tan(ToRadians(x));
+        r = std::tan(ToRadians(x));
     Replace(r);
 }
 
@@ -179,7 +183,7 @@ void ArcCosine()
         unsigned mode = Prefs.angleMode();
         r = mode == AngleDegrees ? 90.0 : mode == AngleGrads ? 100.0 : pi() * 0.5;
     } else {
-        r = Degrees(UnPrefs.hyperbolic() ? std::acosh(x) : std::acos(x));
+        r = UnPrefs.hyperbolic() ? std::acosh(x) : Degrees(std::acos(x));
     }
     Replace(r);
 }
@@ -200,7 +204,7 @@ void ToPolar()
     StoreLastX();
     double x = XValue(), y = UnPrefs.stack[1];
     double angle = (x == 0 && y == 0) ? 0.0 : Degrees(std::atan2(y + 0.0, x + 0.0));
-    StoreX(std::sqrt(x * x + y * y));
+    StoreX(std::hypot(x, y)); // no overflow or underflow on the way
     StoreY(angle);
     PopEnter();
 }
@@ -263,9 +267,9 @@ bool HandleImmediateOperation(KeyOp key)
     case KeySin: Sine(); break;
     case KeyCos: Cosine(); break;
     case KeyTan: Tangent(); break;
-    case KeyArcSin: Replace(Degrees(hyperbolic ? std::asinh(x) : std::asin(x))); break;
+    case KeyArcSin: Replace(hyperbolic ? std::asinh(x) : Degrees(std::asin(x))); break;
     case KeyArcCos: ArcCosine(); break;
-    case KeyArcTan: Replace(Degrees(hyperbolic ? std::atanh(x) : std::atan(x))); break;
+    case KeyArcTan: Replace(hyperbolic ? std::atanh(x) : Degrees(std::atan(x))); break;
     case KeyPi: NewValue(pi()); break;
     case KeyLn: Replace(std::log(x)); break;
     case KeyLog: Replace(std::log10(x)); break;

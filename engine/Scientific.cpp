@@ -85,11 +85,14 @@ double pi()
     return std::acos(-1.0);
 }
 
+// Angles in degrees and grads are reduced to less than a full turn before
+// they are converted: fmod is exact, so even 1e22 degrees keeps its place on
+// the circle, which the multiplication by pi / 180 alone would lose.
 double ToRadians(double x)
 {
     switch (Prefs.angleMode()) {
-    case AngleDegrees: return x * (pi() / 180.0);
-    case AngleGrads: return x * (pi() / 200.0);
+    case AngleDegrees: return std::fmod(x, 360.0) * (pi() / 180.0);
+    case AngleGrads: return std::fmod(x, 400.0) * (pi() / 200.0);
     default: return x;
     }
 }
