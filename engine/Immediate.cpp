@@ -95,6 +95,15 @@ void Square()
     LabelX(result);
 }
 
+// While integer functions are in force a power wraps into the current word,
+// as a product does.
+void IntegerPowerOfX(double exponent)
+{
+    double x = IntegerPower(XValue(), UnPrefs.stackLabel[0], exponent, 0);
+    Replace(x);
+    LabelX(IntegerUnit(0));
+}
+
 void Amortize()
 {
     if (UnPrefs.entering()) {
@@ -249,15 +258,16 @@ bool HandleImmediateOperation(KeyOp key)
 {
     double x = XValue();
     bool hyperbolic = UnPrefs.hyperbolic();
+    bool integer = IntegerFunctions();
     switch (int(key)) {
     case KeyPercent: Percent(); break;
     case KeyRound: Round(); break;
     case KeyIntegerPart: KeepUnit(std::trunc(x), true); break;
     case KeyAbs: KeepUnit(std::fabs(x), false); break;
     case KeySquareRoot: SquareRoot(); break;
-    case KeySquare: Square(); break;
+    case KeySquare: integer ? IntegerPowerOfX(2) : Square(); break;
     case KeyCubeRoot: Replace(std::cbrt(x)); break;
-    case KeyCube: Replace(x * x * x); break;
+    case KeyCube: integer ? IntegerPowerOfX(3) : Replace(x * x * x); break;
     case KeyReciprocal: Replace(1 / x); break;
     case KeyFractionPart: KeepUnit(subtract(x, std::trunc(x)), true); break;
     case KeyAmortize: Amortize(); break;

@@ -220,7 +220,14 @@ bool PerformBinaryOperation(KeyOp op)
         result = subtract(x, y) / y * 100.0;
         drop = !Prefs.rpnInput();
         break;
-    case KeyPower: result = std::pow(y, x); break;
+    case KeyPower:
+        if (integer) {
+            result = IntegerPower(y, yLabel, x, xLabel);
+            label = IntegerUnit(0);
+        } else {
+            result = std::pow(y, x);
+        }
+        break;
     case KeyRoot: result = std::pow(y, 1.0 / x); break;
     case KeyModulo: result = std::fmod(y, x); break;
     case KeyCombinations: result = fact(y) / fact(x) / fact(subtract(y, x)); break;

@@ -35,7 +35,28 @@ int64_t WordValue(uint32_t bits, uint16_t wordLabel)
     return int64_t(Reduce(bits, wordLabel));
 }
 
-enum class Op { And, Or, Xor, Add, Subtract, Multiply, Divide };
+enum class Op { And, Or, Xor, Add, Subtract, Multiply, Divide, Power };
+
+// base^exponent in 32 bits.  A whole exponent keeps the low bits of the power
+// (the low bits of a product depend only on the low bits of its factors); a
+// negative one gives the truncated quotient 1 / base^-exponent.
+uint32_t WordPower(int64_t base, int64_t exponent, bool* divisionByZero)
+{
+    if (exponent < 0) {
+        *divisionByZero = base == 0;
+        if (base == 1 || base == -1)
+            return exponent % 2 == 0 ? 1u : uint32_t(base);
+        return 0;
+    }
+    uint32_t result = 1;
+    uint32_t square = uint32_t(base);
+    for (uint64_t e = uint64_t(exponent); e != 0; e >>= 1) {
+        if (e & 1)
+            result *= square;
+        square *= square;
+    }
+    return result;
+}
 
 double TwoOperands(Op op, double y, uint16_t yLabel, double x, uint16_t xLabel)
 {
@@ -59,6 +80,13 @@ double TwoOperands(Op op, double y, uint16_t yLabel, double x, uint16_t xLabel)
         // wraps to itself instead of overflowing.
         r = uint32_t(WordValue(a, w) / WordValue(b, w));
         break;
+    case Op::Power: {
+        bool divisionByZero = false;
+        r = WordPower(WordValue(a, w), WordValue(b, w), &divisionByZero);
+        if (divisionByZero)
+            return std::numeric_limits<double>::quiet_NaN();
+        break;
+    }
     }
     return Reduce(r, w);
 }
@@ -122,6 +150,11 @@ double IntegerMultiply(double y, uint16_t yLabel, double x, uint16_t xLabel)
 double IntegerDivide(double y, uint16_t yLabel, double x, uint16_t xLabel)
 {
     return TwoOperands(Op::Divide, y, yLabel, x, xLabel);
+}
+
+double IntegerPower(double y, uint16_t yLabel, double x, uint16_t xLabel)
+{
+    return TwoOperands(Op::Power, y, yLabel, x, xLabel);
 }
 
 double IntegerShiftLeft(double y, uint16_t yLabel, double x, uint16_t xLabel)

@@ -18,6 +18,8 @@ double IntegerAdd(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerSubtract(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerMultiply(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerDivide(double y, uint16_t yLabel, double x, uint16_t xLabel);
+// y to the power x wrapped to the word; a negative power of 0 is NaN.
+double IntegerPower(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerShiftLeft(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerShiftRight(double y, uint16_t yLabel, double x, uint16_t xLabel);
 double IntegerArithmeticShiftRight(double y, uint16_t yLabel, double x, uint16_t xLabel);
