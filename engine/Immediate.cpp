@@ -22,6 +22,14 @@ double XValue()
     return UnPrefs.stack[0];
 }
 
+// X as integer part, fractional part, floor and ceiling see it: a value that
+// differs from a whole number only by binary noise is that whole number, as
+// on the display, so that 4.35 x 100 has the integer part 435.
+double WholeX()
+{
+    return SnapToWhole(XValue());
+}
+
 // Saves LastX and stores the result in X (label cleared).
 void Replace(double result)
 {
@@ -262,14 +270,14 @@ bool HandleImmediateOperation(KeyOp key)
     switch (int(key)) {
     case KeyPercent: Percent(); break;
     case KeyRound: Round(); break;
-    case KeyIntegerPart: KeepUnit(std::trunc(x), true); break;
+    case KeyIntegerPart: KeepUnit(std::trunc(WholeX()), true); break;
     case KeyAbs: KeepUnit(std::fabs(x), false); break;
     case KeySquareRoot: SquareRoot(); break;
     case KeySquare: integer ? IntegerPowerOfX(2) : Square(); break;
     case KeyCubeRoot: Replace(std::cbrt(x)); break;
     case KeyCube: integer ? IntegerPowerOfX(3) : Replace(x * x * x); break;
     case KeyReciprocal: Replace(1 / x); break;
-    case KeyFractionPart: KeepUnit(subtract(x, std::trunc(x)), true); break;
+    case KeyFractionPart: KeepUnit(frac(WholeX()), true); break;
     case KeyAmortize: Amortize(); break;
     case KeyAmortizeNext: amort_next(); break;
     case KeyNpv: Npv(); break;
@@ -296,14 +304,14 @@ bool HandleImmediateOperation(KeyOp key)
     case KeyToHours: Replace(hr(x)); break;
     case KeyRandom: Random(); break;
     case KeyFactorial: Replace(fact(x)); break;
-    case KeyGamma: Replace(fact(subtract(x, 1))); break;
+    case KeyGamma: Replace(Gamma(x)); break;
     case KeyNot: Not(); break;
     case KeyWordU8: case KeyWordS8: case KeyWordU16:
     case KeyWordS16: case KeyWordU32: case KeyWordS32:
         WordSize(key);
         break;
-    case KeyFloor: KeepUnit(std::floor(x), false); break;
-    case KeyCeiling: KeepUnit(std::ceil(x), false); break;
+    case KeyFloor: KeepUnit(std::floor(WholeX()), false); break;
+    case KeyCeiling: KeepUnit(std::ceil(WholeX()), false); break;
     default:
         return StatisticsOperation(key);
     }

@@ -65,6 +65,15 @@ bool OperatorFits(KeyOp key)
     return count < unsigned(OpStackSize);
 }
 
+// The x-th root of y; an odd root of a negative number is the real root.
+double Root(double y, double x)
+{
+    bool oddWhole = std::fabs(std::fmod(x, 2.0)) == 1.0; // fmod is exact
+    if (y < 0 && oddWhole)
+        return -std::pow(-y, 1.0 / x);
+    return std::pow(y, 1.0 / x);
+}
+
 // Lifts the left operand into Y and makes `key` the pending operator.
 void DeferOperator(KeyOp key)
 {
@@ -228,10 +237,10 @@ bool PerformBinaryOperation(KeyOp op)
             result = std::pow(y, x);
         }
         break;
-    case KeyRoot: result = std::pow(y, 1.0 / x); break;
+    case KeyRoot: result = Root(y, x); break;
     case KeyModulo: result = std::fmod(y, x); break;
-    case KeyCombinations: result = fact(y) / fact(x) / fact(subtract(y, x)); break;
-    case KeyPermutations: result = fact(y) / fact(subtract(y, x)); break;
+    case KeyCombinations: result = Combinations(y, x); break;
+    case KeyPermutations: result = Permutations(y, x); break;
     case KeyAnd: result = IntegerAnd(y, yLabel, x, xLabel); label = IntegerUnit(0); break;
     case KeyOr: result = IntegerOr(y, yLabel, x, xLabel); label = IntegerUnit(0); break;
     case KeyXor: result = IntegerXor(y, yLabel, x, xLabel); label = IntegerUnit(0); break;

@@ -1,11 +1,13 @@
 // Small numeric routines shared by the engine: 14-digit rounding, factorial,
-// time and angle conversions, and rounding to the displayed digits.
+// gamma, combinations and permutations, time and angle conversions, and
+// rounding to the displayed digits.
 
 #include "Scientific.h"
 
 #include "core/State.h"
 #include "format/Format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -55,16 +57,81 @@ double frac(double x)
     return subtract(x, std::trunc(x));
 }
 
+double SnapToWhole(double x)
+{
+    if (x == std::trunc(x))
+        return x; // whole already, or infinite, and exact at any size
+    double n = norm(x);
+    return n == std::trunc(n) ? n : x;
+}
+
+namespace {
+
+bool IsWhole(double x)
+{
+    return x == std::trunc(x) && std::isfinite(x);
+}
+
+} // namespace
+
 double fact(double x)
 {
-    // 170! is the largest factorial a double holds; NaN outside 0..170 and
-    // for non-integers.  The negated test lets NaN arguments through to NaN.
-    if (!(x >= 0.0 && x <= 170.0) || norm(frac(x)) != 0.0)
+    // Whole numbers as an exact product (170! is the largest a double holds;
+    // beyond it the product is infinite), other reals through Gamma.  NaN at
+    // the negative integers, where Gamma has its poles.
+    if (!IsWhole(x))
+        return std::tgamma(x + 1.0);
+    if (x < 0.0)
         return std::nan("");
     double product = 1.0;
-    for (double i = 2.0; i <= x; i += 1.0)
+    for (double i = 2.0; i <= x && !std::isinf(product); i += 1.0)
         product *= i;
     return product;
+}
+
+double Gamma(double x)
+{
+    if (!IsWhole(x))
+        return std::tgamma(x);
+    return x >= 1.0 ? fact(x - 1.0) : std::nan("");
+}
+
+double Permutations(double n, double k)
+{
+    n = SnapToWhole(n);
+    k = SnapToWhole(k);
+    if (!IsWhole(n) || !IsWhole(k) || n < 0.0 || k < 0.0)
+        return std::nan("");
+    if (k > n)
+        return 0.0;
+    // n (n - 1) ... (n - k + 1); every factor but the last is at least 2, so
+    // a long product is infinite long before the loop could run for ages.
+    double product = 1.0;
+    for (double i = 0.0; i < k && !std::isinf(product); i += 1.0)
+        product *= n - i;
+    return product;
+}
+
+double Combinations(double n, double k)
+{
+    n = SnapToWhole(n);
+    k = SnapToWhole(k);
+    if (!IsWhole(n) || !IsWhole(k) || n < 0.0 || k < 0.0)
+        return std::nan("");
+    if (k > n)
+        return 0.0;
+    k = std::min(k, n - k);
+    // After step i the value is C(n - k + i, i), a whole number, so every
+    // step is exact while the values stay below 2^53.  The value at least
+    // doubles with each step, which ends the loop soon after the range of a
+    // double is left.
+    double c = 1.0;
+    for (double i = 1.0; i <= k && !std::isinf(c); i += 1.0) {
+        double factor = n - k + i;
+        double product = c * factor;
+        c = std::isinf(product) ? c / i * factor : product / i;
+    }
+    return c;
 }
 
 double hms(double x)

@@ -6,10 +6,19 @@ double norm(double x);
 // a - b rounded to 14 significant digits.
 double subtract(double a, double b);
 double frac(double x);
+// x when it is whole or its 14-digit rounding is not; otherwise that whole
+// number, which x differs from only by binary rounding noise.
+double SnapToWhole(double x);
+// x! : an exact product for whole x, Gamma(x + 1) for other reals.
 double fact(double x);
+double Gamma(double x);
+// n!/(n-k)! and n!/(k!(n-k)!) as products, for whole n, k >= 0 (0 when k > n).
+double Permutations(double n, double k);
+double Combinations(double n, double k);
 double hms(double x);
 double hr(double x);
 double pi();
+// An angle in the current unit, reduced to less than a full turn, in radians.
 double ToRadians(double x);
 double FromRadians(double x);
 bool SineSpecialCase(double x);

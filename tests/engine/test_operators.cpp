@@ -177,7 +177,7 @@ TEST_F(OperatorTest, ErrorsTravelAsValues)
     EXPECT_TRUE(std::isinf(X()));
     Keys({"2.5", KeyEnter, "1", KeyCombinations});
     EXPECT_TRUE(std::isnan(X()));
-    Keys({"171", KeyEnter, "1", KeyPermutations});
+    Keys({"1", KeyChangeSign, KeyEnter, "1", KeyPermutations});
     EXPECT_TRUE(std::isnan(X()));
 }
 
