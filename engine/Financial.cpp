@@ -132,17 +132,21 @@ bool StorePath()
 }
 
 // Store-or-compute: keeps a typed X or computes the value, copies X into the
-// register, labels X.
-void StoreOrCompute(int r, uint16_t label, double (*compute)())
+// register, labels X.  False when the register refused a typed X.
+bool StoreOrCompute(int r, uint16_t label, double (*compute)())
 {
     if (!StorePath()) {
         if (UnPrefs.liftEnabled())
             LiftStack();
         StoreX(compute());
+    } else if (!RegisterAccepts(r, UnPrefs.stack[0])) {
+        RefuseX();
+        return false;
     }
     Regs.registers[r] = double(UnPrefs.stack[0]);
     LabelX(label);
     RegsChanged = 1;
+    return true;
 }
 
 double ComputeN() { return tvm(RegN); }
@@ -203,7 +207,11 @@ bool CashFlowCount()
     if (j < 0 || j >= UserRegisterCount)
         return false;
     StorePath();
-    Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);
+    if (!ValidCashFlowCount(UnPrefs.stack[0])) {
+        RefuseX();
+        return true;
+    }
+    Regs.cashFlowCount[j] = int32_t(double(UnPrefs.stack[0]));
     LabelX(LabelNj);
     UnPrefs.stackLabelIndex[0] = uint16_t(j);
     RegsChanged = 1;
@@ -341,7 +349,10 @@ bool HandleRegisters(KeyOp key)
     case KeyPresentValue: StoreOrCompute(RegPresentValue, LabelPV, ComputePv); break;
     case KeyPayment: StoreOrCompute(RegPayment, LabelPMT, ComputePmt); break;
     case KeyFutureValue: StoreOrCompute(RegFutureValue, LabelFV, ComputeFv); return true;
-    case KeyPaymentsPerYear: StoreOrCompute(RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear); break;
+    case KeyPaymentsPerYear:
+        if (!StoreOrCompute(RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear))
+            return true;
+        break;
     case KeyNominalRate: StoreOrCompute(RegInterest, LabelNomPercent, ComputeNominal); break;
     case KeyEffectiveRate: StoreOrCompute(RegEffectiveRate, LabelEffPercent, ComputeEffective); return true;
     case KeyCost: StoreOrCompute(RegCost, LabelCost, ComputeCost); return true;
@@ -418,9 +429,16 @@ void amort(bool continueFromBalance)
 
 void amort_next()
 {
-    uint16_t count = uint16_t(UnPrefs.amortEnd - UnPrefs.amortStart + 1);
-    UnPrefs.amortStart = uint16_t(UnPrefs.amortStart + count);
-    UnPrefs.amortEnd = uint16_t(UnPrefs.amortEnd + count);
+    double start = UnPrefs.amortStart, end = UnPrefs.amortEnd;
+    if (start == 0 || end == 0)
+        start = end = 0; // the cleared range, which moves to 1..1
+    double count = end - start + 1;
+    if (!ValidAmortizationRange(start + count, end + count)) {
+        RefuseX();
+        return;
+    }
+    UnPrefs.amortStart = uint16_t(start + count);
+    UnPrefs.amortEnd = uint16_t(end + count);
     amort(true);
 }
 
@@ -444,16 +462,33 @@ bool amort_repeat()
     return true;
 }
 
-uint16_t PeriodNumber(double x)
+namespace {
+
+bool WholeNumberIn(double x, double low, double high)
 {
-    if (!std::isfinite(x))
-        return 0;
-    return uint16_t(int64_t(std::fmod(std::trunc(x), 65536.0)));
+    return x >= low && x <= high && x == std::trunc(x);
 }
 
-int32_t WholeCount(double x)
+} // namespace
+
+bool ValidCashFlowCount(double x)
 {
-    if (!std::isfinite(x))
-        return 0;
-    return int32_t(uint32_t(int64_t(std::fmod(std::trunc(x), 4294967296.0))));
+    return WholeNumberIn(x, 0, MaxCashFlowCount);
+}
+
+bool ValidAmortizationRange(double start, double end)
+{
+    return WholeNumberIn(start, 1, MaxPeriod) && WholeNumberIn(end, start, MaxPeriod);
+}
+
+bool RegisterAccepts(int r, double x)
+{
+    return r != RegPaymentsPerYear || (x > 0 && std::isfinite(x));
+}
+
+void RefuseX()
+{
+    StoreLastX();
+    StoreX(NAN);
+    UnPrefs.setLiftDisabledByKey(true);
 }

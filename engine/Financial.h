@@ -3,8 +3,6 @@
 
 #include "core/KeyOp.h"
 
-#include <cstdint>
-
 // Financial register keys 69..82 and the cash-flow keys 85, 86.
 bool HandleRegisters(KeyOp key);
 
@@ -29,7 +27,18 @@ void amort(bool continueFromBalance);
 void amort_next();
 bool amort_repeat();
 
-// A period number typed as a value: truncated toward zero into 16 bits.
-uint16_t PeriodNumber(double x);
-// A cash-flow count typed as a value: truncated toward zero into 32 bits.
-int32_t WholeCount(double x);
+// The inputs the financial keys accept.  Every path that stores a count, a
+// range or P/YR asks these first and refuses anything else with RefuseX.
+//
+// Nj: a whole number 0..MaxCashFlowCount; 0 ends the cash-flow list.
+constexpr double MaxCashFlowCount = 99999;
+bool ValidCashFlowCount(double x);
+// An amortization range: whole numbers 1 <= start <= end <= MaxPeriod.
+constexpr double MaxPeriod = 65535;
+bool ValidAmortizationRange(double start, double end);
+// Whether register r takes the value x: P/YR only a positive finite number,
+// every other register anything.
+bool RegisterAccepts(int r, double x);
+// Refuses X: LastX keeps it, X shows error, the next number replaces it, and
+// nothing else changes.
+void RefuseX();

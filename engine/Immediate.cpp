@@ -115,10 +115,15 @@ void IntegerPowerOfX(double exponent)
 void Amortize()
 {
     if (UnPrefs.entering()) {
+        double start = UnPrefs.stack[1], end = UnPrefs.stack[0];
+        if (!ValidAmortizationRange(start, end)) {
+            RefuseX();
+            return;
+        }
         StoreLastX();
-        UnPrefs.amortStart = PeriodNumber(UnPrefs.stack[1]);
+        UnPrefs.amortStart = uint16_t(start);
         LabelY(LabelStart);
-        UnPrefs.amortEnd = PeriodNumber(UnPrefs.stack[0]);
+        UnPrefs.amortEnd = uint16_t(end);
         LabelX(LabelEnd);
         DropStack();
     } else if (UnPrefs.liftEnabled()) {

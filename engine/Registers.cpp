@@ -67,15 +67,20 @@ void ClearPrefix()
     UnPrefs.registerPrefix = KeyNone;
 }
 
-// Carries out the waiting prefix on register r.
-void PerformPrefix(int r)
+// Carries out the waiting prefix on register r; false when the register
+// refused the value, which leaves X showing error.
+bool PerformPrefix(int r)
 {
     KeyOp op = KeyOp(int(UnPrefs.registerOperator));
+    bool accepted = true;
     switch (int(UnPrefs.registerPrefix)) {
-    case KeyStore: Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r); break;
+    case KeyStore: accepted = Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r); break;
     case KeyRecall: Recall(op, r); break;
-    default: Swap(r); break;
+    default: accepted = Swap(r); break;
     }
+    if (!accepted)
+        RefuseX();
+    return accepted;
 }
 
 // The financial registers that a prefix can address through their keys.
@@ -105,7 +110,8 @@ void PrefixOnFinancialRegister(KeyOp key, int r, uint16_t label)
 {
     bool noOperator = UnPrefs.registerOperator == KeyNone;
     KeyOp prefix = KeyOp(int(UnPrefs.registerPrefix));
-    PerformPrefix(r);
+    if (!PerformPrefix(r))
+        return;
     if (noOperator)
         LabelX(label);
     if (prefix == KeyStore || prefix == KeyRecall) {
@@ -135,8 +141,13 @@ int32_t SeedFromValue(double x)
 bool SpecialPair(KeyOp prefix, KeyOp key)
 {
     if (key == KeyAmortize && prefix == KeyStore) {
-        UnPrefs.amortStart = PeriodNumber(UnPrefs.stack[1]);
-        UnPrefs.amortEnd = PeriodNumber(UnPrefs.stack[0]);
+        double start = UnPrefs.stack[1], end = UnPrefs.stack[0];
+        if (!ValidAmortizationRange(start, end)) {
+            RefuseX();
+            return true;
+        }
+        UnPrefs.amortStart = uint16_t(start);
+        UnPrefs.amortEnd = uint16_t(end);
         LabelY(LabelStart);
         LabelX(LabelEnd);
         UnPrefs.amortBalance = 0.0;
@@ -155,7 +166,11 @@ bool SpecialPair(KeyOp prefix, KeyOp key)
         Regs.lastRegister < UserRegisterCount) {
         int j = Regs.lastRegister;
         if (prefix == KeyStore) {
-            Regs.cashFlowCount[j] = WholeCount(UnPrefs.stack[0]);
+            if (!ValidCashFlowCount(UnPrefs.stack[0])) {
+                RefuseX();
+                return true;
+            }
+            Regs.cashFlowCount[j] = int32_t(double(UnPrefs.stack[0]));
             RegsChanged = 1;
         } else {
             LiftStackForNewValue();
@@ -240,16 +255,19 @@ bool PrefixKey(KeyOp key)
 
 } // namespace
 
-void Store(double value, uint16_t label, KeyOp op, int r)
+bool Store(double value, uint16_t label, KeyOp op, int r)
 {
     double result = value;
     uint16_t resultLabel = label;
     if (IsArithmetic(op))
         result = Operate(op, Regs.registers[r], RegisterLabel(r), value, label, &resultLabel);
+    if (!RegisterAccepts(r, result))
+        return false;
     Regs.registers[r] = result;
     if (r < UserRegisterCount)
         Regs.registerLabel[r] = resultLabel;
     RegsChanged = 1;
+    return true;
 }
 
 void Recall(KeyOp op, int r)
@@ -267,8 +285,10 @@ void Recall(KeyOp op, int r)
     LabelX(label);
 }
 
-void Swap(int r)
+bool Swap(int r)
 {
+    if (!RegisterAccepts(r, UnPrefs.stack[0]))
+        return false;
     double old = Regs.registers[r];
     uint16_t oldLabel = RegisterLabel(r);
     Regs.registers[r] = double(UnPrefs.stack[0]);
@@ -277,6 +297,7 @@ void Swap(int r)
     StoreX(old);
     LabelX(oldLabel);
     RegsChanged = 1;
+    return true;
 }
 
 bool HandleMemory(KeyOp key)

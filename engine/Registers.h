@@ -6,6 +6,8 @@
 #include <cstdint>
 
 bool HandleMemory(KeyOp key);
-void Store(double value, uint16_t label, KeyOp op, int reg);
+// Store and Swap write nothing and return false when the register does not
+// accept the value (RegisterAccepts).
+bool Store(double value, uint16_t label, KeyOp op, int reg);
 void Recall(KeyOp op, int reg);
-void Swap(int reg);
+bool Swap(int reg);

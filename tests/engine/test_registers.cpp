@@ -217,14 +217,15 @@ TEST_F(RegistersTest, CashFlowThroughAPrefixAdvancesTheIndex)
 TEST_F(RegistersTest, CashFlowCountPairsNeedAGroupAfterCfZero)
 {
     Regs.lastRegister = 2;
-    Result(4.7);
+    Result(4);
     Press({KeyStore, KeyCashFlowCount});
     EXPECT_EQ(int(Regs.cashFlowCount[2]), 4);
     EXPECT_EQ(int(UnPrefs.stackLabel[0]), int(LabelNj));
     EXPECT_EQ(int(UnPrefs.stackLabelIndex[0]), 2);
+    Regs.cashFlowCount[2] = 5;
     Press({KeyRecall, KeyCashFlowCount});
-    EXPECT_EQ(X(), 4);
-    EXPECT_EQ(Y(), 4.7);
+    EXPECT_EQ(X(), 5);
+    EXPECT_EQ(Y(), 4);
 
     Regs.lastRegister = 0;
     Regs.cashFlowCount[0] = 1;
@@ -237,12 +238,12 @@ TEST_F(RegistersTest, CashFlowCountPairsNeedAGroupAfterCfZero)
 TEST_F(RegistersTest, AmortizationRangePairs)
 {
     UnPrefs.amortBalance = 100;
-    SetStack({12.9, 1.5});
+    SetStack({12, 1});
     Press({KeyStore, KeyAmortize});
     EXPECT_EQ(int(UnPrefs.amortStart), 1);
     EXPECT_EQ(int(UnPrefs.amortEnd), 12);
     EXPECT_EQ(double(UnPrefs.amortBalance), 0);
-    EXPECT_EQ(X(), 12.9) << "the stack stays";
+    EXPECT_EQ(X(), 12) << "the stack stays";
     EXPECT_EQ(int(UnPrefs.stackLabel[0]), int(LabelEnd));
     EXPECT_EQ(int(UnPrefs.stackLabel[1]), int(LabelStart));
 
