@@ -9,6 +9,7 @@
 #include "core/State.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -17,8 +18,16 @@ double Reg(int r)
     return Regs.registers[r];
 }
 
+// The functions whose roots the rate keys solve for are evaluated in the
+// platform's extended precision.  In double precision their rounding noise
+// near a root is a few units in the last place of the terms, which moves
+// the root by several units in its own last place: enough to turn the last
+// of the twelve shown digits.
+using Precise = long double;
+
 // Periodic rate of an annual nominal rate in percent.
-double PeriodicRate(double annualPercent)
+template <typename Real>
+Real PeriodicRate(Real annualPercent)
 {
     return annualPercent / Reg(RegPaymentsPerYear) / 100;
 }
@@ -31,23 +40,26 @@ double BeginFactor()
 
 // v = (1 + i)^-n and 1 - v.  Through log1p and expm1 where the logarithm
 // exists, so that rates close to 0 keep their precision.
+template <typename Real>
 struct Discount {
-    double v, oneMinusV;
+    Real v, oneMinusV;
 };
 
-Discount DiscountFactor(double i, double n)
+template <typename Real>
+Discount<Real> DiscountFactor(Real i, Real n)
 {
     if (1 + i > 0) {
-        double e = -n * std::log1p(i);
+        Real e = -n * std::log1p(i);
         return {std::exp(e), -std::expm1(e)};
     }
-    double v = std::pow(1 + i, -n);
+    Real v = std::pow(1 + i, -n);
     return {v, 1 - v};
 }
 
 // Present value of an annuity of n unit payments at the end of each period:
 // (1 - v) / i, or n at a rate of exactly 0.
-double AnnuityFactor(double i, double n)
+template <typename Real>
+Real AnnuityFactor(Real i, Real n)
 {
     if (i == 0)
         return n;
@@ -71,23 +83,23 @@ double ComputeTvm(int r)
     double k = 1 + i * BeginFactor();
     switch (r) {
     case RegN: {
+        // N = ln(A / B) / ln(1 + i), with A / B = 1 + i (PV + FV) / B written
+        // as one log1p so that a small rate does not cancel A against B.
         double a = i * fv - k * pmt, b = -i * pv - k * pmt;
-        if (a >= 0 && b >= 0)
-            return (std::log(a) - std::log(b)) / std::log1p(i);
-        if (a < 0 && b < 0)
-            return (std::log(-a) - std::log(-b)) / std::log1p(i);
+        if ((a >= 0 && b >= 0) || (a < 0 && b < 0))
+            return std::log1p(i * (pv + fv) / b) / std::log1p(i);
         return NAN;
     }
     case RegPresentValue: {
-        Discount d = DiscountFactor(i, n);
+        Discount<double> d = DiscountFactor(i, n);
         return -k * pmt * d.oneMinusV / i - fv * d.v;
     }
     case RegPayment: {
-        Discount d = DiscountFactor(i, n);
+        Discount<double> d = DiscountFactor(i, n);
         return (-pv - fv * d.v) / (k * d.oneMinusV / i);
     }
     default: {
-        Discount d = DiscountFactor(i, n);
+        Discount<double> d = DiscountFactor(i, n);
         return (-pv - k * pmt * d.oneMinusV / i) / d.v;
     }
     }
@@ -159,15 +171,23 @@ double ComputeInterest()
     return solve_wide(rate, subtract(g, 0.1), g + 0.1);
 }
 double ComputePaymentsPerYear() { return Reg(RegPaymentsPerYear); }
+// (1 + x)^p - 1, through log1p and expm1 where the logarithm exists, so that
+// a small rate keeps its digits.
+double CompoundGrowth(double x, double p)
+{
+    if (1 + x > 0)
+        return std::expm1(p * std::log1p(x));
+    return subtract(std::pow(1 + x, p), 1);
+}
 double ComputeNominal()
 {
     double p = Reg(RegPaymentsPerYear);
-    return 100 * p * subtract(std::pow(1 + Reg(RegEffectiveRate) / 100, 1 / p), 1);
+    return 100 * p * CompoundGrowth(Reg(RegEffectiveRate) / 100, 1 / p);
 }
 double ComputeEffective()
 {
     double p = Reg(RegPaymentsPerYear);
-    return 100 * subtract(std::pow(1 + Reg(RegInterest) / (100 * p), p), 1);
+    return 100 * CompoundGrowth(Reg(RegInterest) / (100 * p), p);
 }
 double ComputeCost()
 {
@@ -229,36 +249,36 @@ double tvm(int r)
 
 double rate(double x)
 {
-    double i = PeriodicRate(x);
-    double n = Reg(RegN), pv = Reg(RegPresentValue), pmt = Reg(RegPayment), fv = Reg(RegFutureValue);
+    Precise i = PeriodicRate<Precise>(x);
+    Precise n = Reg(RegN), pv = Reg(RegPresentValue), pmt = Reg(RegPayment), fv = Reg(RegFutureValue);
     if (i == 0)
-        return pv + pmt * n + fv;
-    double k = 1 + i * BeginFactor();
-    Discount d = DiscountFactor(i, n);
-    return pv + k * pmt * d.oneMinusV / i + fv * d.v;
+        return double(pv + pmt * n + fv);
+    Precise k = 1 + i * BeginFactor();
+    Discount<Precise> d = DiscountFactor(i, n);
+    return double(pv + k * pmt * d.oneMinusV / i + fv * d.v);
 }
 
 double npv(double x)
 {
-    double i = PeriodicRate(x);
-    double result = Reg(0);
-    double periods = 0;
+    Precise i = PeriodicRate<Precise>(x);
+    Precise result = Reg(0);
+    Precise periods = 0;
     for (int j = 1; j < UserRegisterCount; ++j) {
         int32_t count = Regs.cashFlowCount[j];
         if (count <= 0)
             break;
-        double deferral = i == 0 ? 1.0 : DiscountFactor(i, periods).v;
-        result += Reg(j) * AnnuityFactor(i, count) * deferral;
+        Precise deferral = i == 0 ? 1 : DiscountFactor(i, periods).v;
+        result += Reg(j) * AnnuityFactor<Precise>(i, count) * deferral;
         periods += count;
     }
-    return result;
+    return double(result);
 }
 
 // A safeguarded secant method.  It keeps the better of the last two points
 // in b and steps from the secant through a and b, but never more than 100
 // widths of the last step, so that a flat stretch cannot throw it far away.
 // It stops when |f(b)| < 1e-15 (a root to the last bits), when |f(b)| and
-// the step are both below 1e-10 (good enough for the twelve digits shown),
+// the step are both below 1e-10 (near enough for solve_wide to polish),
 // or when a step no longer moves b: then b counts only if |f| < 1e-5, a
 // residue no rate or cash-flow sum shows.  The 50-step cap bounds the work
 // of one key: convergent cases take under 40 steps even from a far start,
@@ -301,11 +321,79 @@ double solve(double (*f)(double), double x0, double x1)
     }
 }
 
+namespace {
+
+// Finds a and b around x, no farther than about 0.1 from it, where f has
+// opposite signs; false when there are none.
+bool BracketNear(double (*f)(double), double x, double* a, double* fa, double* b, double* fb)
+{
+    double fx = f(x);
+    for (double h = 1e-10 * std::fmax(1, std::fabs(x)); h < 0.2; h *= 4) {
+        for (double y : {x - h, x + h}) {
+            double fy = f(y);
+            if (!IsBadNumber(fy) && !IsBadNumber(fx) && (fy < 0) != (fx < 0)) {
+                *a = std::fmin(x, y);
+                *b = std::fmax(x, y);
+                *fa = x < y ? fx : fy;
+                *fb = x < y ? fy : fx;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The solvers stop within about 1e-10 of a root, at a place that depends on
+// where they started.  This finishes the job on an interval around the root
+// where f changes sign: secant steps through its ends, each replacing the end
+// of the same sign, until a step lands on an end and so no longer changes
+// the double.  On the narrow interval the solvers leave that takes two or
+// three steps, and the double reached no longer depends on the start; the
+// cap bounds the work on a wide interval, where the steps can be slow.
+double PolishInBracket(double (*f)(double), double x)
+{
+    double a, fa, b, fb;
+    if (!BracketNear(f, x, &a, &fa, &b, &fb))
+        return x;
+    double fx = x == a ? fa : fb;
+    for (int step = 0; step < 20; ++step) {
+        double c = b - fb * (b - a) / (fb - fa);
+        if (!(c > a && c < b))
+            c = a + (b - a) / 2;
+        if (c == a || c == b)
+            break;
+        double fc = f(c);
+        if (fc == 0)
+            return c;
+        if ((fc < 0) == (fa < 0)) {
+            a = c;
+            fa = fc;
+        } else {
+            b = c;
+            fb = fc;
+        }
+    }
+    double best = std::fabs(fa) < std::fabs(fb) ? a : b;
+    return std::fmin(std::fabs(fa), std::fabs(fb)) <= std::fabs(fx) ? best : x;
+}
+
+// A polished root; exactly 0 where it lies within the solvers' tolerance of
+// 0 and f vanishes there, as it does for cash flows that sum to 0.
+double Polish(double (*f)(double), double x)
+{
+    x = PolishInBracket(f, x);
+    if (std::fabs(x) < 1e-10 && f(0) == 0)
+        return 0;
+    return x;
+}
+
+} // namespace
+
 double solve_wide(double (*f)(double), double x0, double x1)
 {
     double root = solve(f, x0, x1);
     if (!std::isnan(root))
-        return root;
+        return Polish(f, root);
 
     // Scan periodic rates from just above -100 % to 500 % on a logarithmic
     // scale of 1 + i, and take the sign change nearest to the start value.
@@ -338,7 +426,7 @@ double solve_wide(double (*f)(double), double x0, double x1)
     }
     if (std::isnan(bestA))
         return NAN;
-    return Bisect(f, bestA, bestFa, bestB);
+    return Polish(f, Bisect(f, bestA, bestFa, bestB));
 }
 
 bool HandleRegisters(KeyOp key)

@@ -20,7 +20,9 @@ double npv(double x);
 double solve(double (*f)(double), double x0, double x1);
 // The rate keys' solver: solve(), and when that gives NaN a scan of periodic
 // rates from just above -100 % to 500 % for a sign change of f, narrowed by
-// bisection.  NaN only when f has no sign change in that range.
+// bisection.  The root is then polished to the last digit, independent of
+// the start, and is exactly 0 when it lies within 1e-10 of 0 and f(0) is 0.
+// NaN only when f has no sign change in that range.
 double solve_wide(double (*f)(double), double x0, double x1);
 
 void amort(bool continueFromBalance);
