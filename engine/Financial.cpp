@@ -475,6 +475,11 @@ bool HandleRegisters(KeyOp key)
 void amort(bool continueFromBalance)
 {
     int digits = int(Prefs.digits());
+    // With a fixed number of decimals the schedule is kept in those
+    // decimals, as a lender keeps it in cents: the balance after every
+    // period, and each interest rounded from the product normalised to 14
+    // digits, so that binary noise cannot turn a half cent the other way.
+    bool decimals = Prefs.displayFormat() == FormatFixed && digits != 0;
     double i = PeriodicRate(Reg(RegInterest));
     double pmt = rnd(Reg(RegPayment), digits);
     if (double(UnPrefs.amortBalance) == 0.0)
@@ -488,13 +493,22 @@ void amort(bool continueFromBalance)
     unsigned start = UnPrefs.amortStart, end = UnPrefs.amortEnd;
     double balance = UnPrefs.amortBalance, totalInterest = 0, totalPrincipal = 0;
     for (unsigned p = continueFromBalance ? start - 1 : 0; p < end; ++p) {
-        double interest = (Prefs.beginMode() && p == 0) ? 0.0 : rnd(balance * i, digits);
+        double product = decimals ? norm(balance * i) : balance * i;
+        double interest = (Prefs.beginMode() && p == 0) ? 0.0 : rnd(product, digits);
         double reported = pmt < 0 ? -std::fabs(interest) : std::fabs(interest);
         double principal = pmt + interest;
+        if (decimals)
+            principal = rnd(principal, digits);
         balance += principal;
+        if (decimals)
+            balance = rnd(balance, digits);
         if (start <= p + 1 && p + 1 <= end) {
             totalInterest += reported;
             totalPrincipal += principal;
+            if (decimals) {
+                totalInterest = rnd(totalInterest, digits);
+                totalPrincipal = rnd(totalPrincipal, digits);
+            }
         }
     }
     UnPrefs.amortBalance = balance;

@@ -18,18 +18,10 @@ namespace {
 // to drop the binary rounding noise of a sum or difference.
 constexpr int NormDigits = 14;
 
-} // namespace
-
-double norm(double x)
+// The value of a digit string with its point position and sign (as
+// ShortestDigits gives them).
+double DigitsValue(const char* digits, int point, bool negative)
 {
-    char digits[DigitBufferSize];
-    int point = 0;
-    bool negative = false;
-    ShortestDigits(x, digits, &point, &negative);
-    RoundDecimalNumber(digits, &point, NormDigits);
-    if (digits[0] < '0' || digits[0] > '9')
-        return x; // infinity or NaN
-
     // "-.DIGITSeP": the digits as a fraction scaled by the point position.
     char text[DigitBufferSize + 16];
     char* p = text;
@@ -45,6 +37,46 @@ double norm(double x)
     }
     *p = '\0';
     return ConvertDecimalNumber(text);
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// x rounded half away from zero to `decimals` places after the point, at
+// every magnitude: integer digits always stay.
+double RoundToDecimals(double x, int decimals)
+{
+    char digits[DigitBufferSize];
+    int point = 0;
+    bool negative = false;
+    ShortestDigits(x, digits, &point, &negative);
+    if (!IsDigit(digits[0]))
+        return x; // infinity or NaN
+    int kept = point + decimals;
+    if (kept >= int(std::strlen(digits)))
+        return x; // no digits below the last place
+    if (kept < 0)
+        return negative ? -0.0 : 0.0;
+    RoundDecimalNumber(digits, &point, kept);
+    if (digits[0] == '\0')
+        return negative ? -0.0 : 0.0;
+    return DigitsValue(digits, point, negative);
+}
+
+} // namespace
+
+double norm(double x)
+{
+    char digits[DigitBufferSize];
+    int point = 0;
+    bool negative = false;
+    ShortestDigits(x, digits, &point, &negative);
+    RoundDecimalNumber(digits, &point, NormDigits);
+    if (!IsDigit(digits[0]))
+        return x; // infinity or NaN
+    return DigitsValue(digits, point, negative);
 }
 
 double subtract(double a, double b)
@@ -216,6 +248,10 @@ double rnd(double x, int digits)
 {
     // The digit setting counts even while show-all is on.
     UnPrefs.setShowAll(false);
+    // A fixed number of decimals rounds there at every magnitude, also where
+    // the display falls back to fewer digits or to an exponent.
+    if (Prefs.displayFormat() == FormatFixed && digits != 0)
+        return RoundToDecimals(x, digits - 1);
     char text[FormatBufferSize];
     if (FormatDecimalNumber(x, text, false, digits) != FormatOk)
         return x;
