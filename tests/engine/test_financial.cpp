@@ -1,14 +1,22 @@
 // Time value of money, the solvers, cash flows, NPV, IRR, margins and
 // amortization, checked against closed forms.
 #include "TestSupport.h"
+#include "TypeNumber.h"
 
 #include "engine/Financial.h"
 #include "engine/Operators.h"
 #include "engine/Reset.h"
 #include "engine/Stack.h"
+#include "engine/Undo.h"
+#include "format/Format.h"
 #include "format/Strings.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -179,6 +187,8 @@ TEST_F(FinancialTest, NpvOfGroupedCashFlows)
     Regs.registers[4] = 777;
     Regs.cashFlowCount[4] = 1;
     EXPECT_NEAR(npv(10), expected, 1e-9) << "a group with count 0 ends the list";
+    Regs.cashFlowCount[3] = -5;
+    EXPECT_NEAR(npv(10), expected, 1e-9) << "so does a negative count from an older file";
 
     Regs.registers[RegInterest] = 10;
     Result(5);
@@ -410,6 +420,124 @@ TEST_F(FinancialTest, ChangingTheLoanStartsAmortizationAgain)
     SetStack({0});
     Press({KeyDigit5, KeyInterest});
     EXPECT_EQ(double(UnPrefs.amortBalance), 0);
+}
+
+// Presses keys as the command-line driver takes them: names without "Key",
+// and numbers, which are typed.
+void Keys(const char* text)
+{
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        int code = KeyOpFromName(word.c_str());
+        code >= 0 ? Press({code}) : Type(word.c_str());
+    }
+}
+
+TEST_F(FinancialTest, InputsAreRefusedOrGiveTheirLastDigitRight)
+{
+    // From a loan, the range 1..12 and P/YR 12; "error" is a refusal.
+    struct Case { bool rpn; const char* before; const char* keys; const char* shows; } cases[] = {
+        {false, "12", "Amortize", "error"}, // Y holds the payment
+        {true, "-5 Enter 12", "Amortize", "error"},
+        {true, "2 Enter 1", "Amortize", "error"},
+        {true, "1 Enter 65536", "Store Amortize", "error"},
+        {true, "1 Enter 65535", "Store Amortize", "6.5535e4"},
+        {true, "1 Enter 12.5", "Store Amortize", "error"},
+        {true, "60000 Enter 65535 Store Amortize", "AmortizeNext", "error"},
+        {false, "-100 CashFlow 10 CashFlow -5", "CashFlowCount", "error"},
+        {false, "-100 CashFlow 10 CashFlow 100000", "Store CashFlowCount", "error"},
+        {false, "-100 CashFlow 10 CashFlow 99999", "CashFlowCount", "9.9999e4"},
+        {false, "-12", "PaymentsPerYear", "error"},
+        {false, "-12", "Store PaymentsPerYear", "error"},
+        {false, "12", "Store Subtract PaymentsPerYear", "error"},
+        {false, "0", "ExchangeRegister PaymentsPerYear", "error"},
+        {true, "360 N 100000 PresentValue -599.550525152 Payment 100 Interest", "Interest", "5.99999999999e0"},
+        {true, "360 N 100000 PresentValue -599.550525152 Payment 6 Interest", "Interest", "5.99999999999e0"},
+        {false, "1 PaymentsPerYear -1000 CashFlow 300 CashFlow 400 CashFlow 500 CashFlow 100 Interest", "Irr",
+         "8.89633946933e0"},
+        {false, "1 PaymentsPerYear -1000 CashFlow 300 CashFlow 400 CashFlow 500 CashFlow -50 Interest", "Irr",
+         "8.89633946933e0"},
+        {false, "1 PaymentsPerYear -100 CashFlow 100 CashFlow", "Irr", "0.e0"},
+        {true, "1e-7 Interest -1000 PresentValue -50 Payment 2000 FutureValue", "N", "1.99999999508e1"},
+        {true, "1e-12 Interest -1000 PresentValue -50 Payment 2000 FutureValue", "N", "2.e1"},
+        {true, "0.000001 NominalRate", "EffectiveRate", "1.00000000458e-6"},
+        {true, "0.000001 NominalRate EffectiveRate", "NominalRate", "1.e-6"},
+        {false, "FormatFixed Digit2 123456789 Multiply 1e6 Equals", "Round Subtract 1.23456789e14 Equals", "0.00"},
+        {false, "FormatFixed Digit2 1e12 Add 0.125 Equals", "Round Subtract 1e12 Equals Multiply 100 Equals",
+         "13.00"},
+        {false, "FormatFixed Digit2 -0.005", "Round", "-0.01"},
+    };
+    InitializeUndo();
+    for (const Case& c : cases) {
+        ResetCalculator();
+        Loan(360, 6.5, 200000, -1264.14, 0, 12);
+        UnPrefs.amortStart = 1;
+        UnPrefs.amortEnd = 12;
+        Prefs.setRpnInput(c.rpn);
+        Prefs.setDisplayFormat(FormatScientific);
+        Prefs.setDigits(0);
+        Keys(c.before);
+        RegsRecord regs = Regs;
+        UnPrefsRecord unPrefs = UnPrefs;
+        Keys(c.keys);
+        char text[FormatBufferSize];
+        bool error = FormatNumber(X(), 0, text, false) != FormatOk;
+        EXPECT_STREQ(error ? "error" : text, c.shows) << c.before << " " << c.keys;
+        if (!error)
+            continue;
+        // Nothing changes but X and LastX, and undo takes the key back.
+        EXPECT_EQ(UnPrefs.lastX, unPrefs.stack[0]) << c.keys;
+        EXPECT_EQ(std::memcmp(&Regs, &regs, sizeof Regs), 0) << c.keys;
+        EXPECT_EQ(std::memcmp(&UnPrefs.stack[1], &unPrefs.stack[1], sizeof(double) * (StackLevels - 1)), 0);
+        EXPECT_EQ(int(UnPrefs.opCount), int(unPrefs.opCount)) << c.keys;
+        size_t amortization = offsetof(UnPrefsRecord, amortInterest), end = offsetof(UnPrefsRecord, randomSeed);
+        EXPECT_EQ(std::memcmp(&UnPrefs.amortInterest, &unPrefs.amortInterest, end - amortization), 0) << c.keys;
+        PerformUndo();
+        EXPECT_EQ(std::memcmp(&UnPrefs, &unPrefs, sizeof UnPrefs), 0) << c.keys;
+    }
+}
+
+// A schedule in whole cents; each interest is the exact product of the
+// balance and the rate (an annual percentage num / den, monthly), rounded
+// half away from zero.
+int64_t ExactBalance(int64_t pv, int64_t pmt, int64_t num, int64_t den, bool begin, int64_t* interest)
+{
+    *interest = 0;
+    for (int p = 0; p < 360; ++p) {
+        int64_t n = pv * num, d = den * 1200;
+        int64_t i = begin && p == 0 ? 0 : (n < 0 ? -1 : 1) * ((2 * std::llabs(n) + d) / (2 * d));
+        *interest -= i;
+        pv += pmt + i;
+    }
+    return pv;
+}
+
+TEST_F(FinancialTest, AmortizationAtFixedDecimalsKeepsExactCents)
+{
+    struct Case { double pv; int64_t num, den; bool begin; } cases[] = {
+        {100000, 6, 1, false}, {250000, 9, 1, false}, {250000, 75, 10, false},
+        {150000, 4, 1, false}, {200000, 65, 10, true},
+    };
+    for (const Case& c : cases) {
+        ResetCalculator();
+        Prefs.setDisplayFormat(FormatFixed);
+        Prefs.setDigits(3);
+        Prefs.setBeginMode(c.begin);
+        Loan(360, double(c.num) / double(c.den), c.pv, 0, 0, 12);
+        Result(0);
+        Press({KeyPayment});
+        int64_t pmt = std::llround(X() * 100), interest;
+        int64_t balance = ExactBalance(std::llround(c.pv * 100), pmt, c.num, c.den, c.begin, &interest);
+        UnPrefs.amortStart = 1;
+        UnPrefs.amortEnd = 360;
+        amort(false);
+        EXPECT_EQ(X(), double(interest) / 100) << c.pv << " at " << Reg(RegInterest);
+        EXPECT_EQ(Y(), double(pmt * 360 - interest) / 100) << c.pv << " at " << Reg(RegInterest);
+        EXPECT_EQ(Level(2), double(balance) / 100) << c.pv << " at " << Reg(RegInterest);
+    }
+    int64_t interest;
+    EXPECT_EQ(ExactBalance(10000000, -59955, 6, 1, false, &interest), 45) << "the reference itself";
+    EXPECT_EQ(ExactBalance(25000000, -201156, 9, 1, false, &interest), -640);
 }
 
 } // namespace
