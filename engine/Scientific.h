@@ -23,5 +23,6 @@ double ToRadians(double x);
 double FromRadians(double x);
 bool SineSpecialCase(double x);
 bool CosineSpecialCase(double x);
-// x rounded as the display shows it with the digit setting `digits`.
+// x rounded as the display shows it with the digit setting `digits`; in
+// Fixed format to the set number of decimals at every magnitude.
 double rnd(double x, int digits);
