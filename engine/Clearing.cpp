@@ -1,5 +1,6 @@
 #include "Clearing.h"
 
+#include "ShiftedSums.h"
 #include "Stack.h"
 
 #include "core/State.h"
@@ -15,6 +16,7 @@ void ClearUserRegs()
     }
     Regs.lastRegister = -1;
     Regs.memory = 0.0;
+    ResetShiftedSums();
     RegsChanged = 1;
 }
 
@@ -38,6 +40,7 @@ void ClearStatRegs()
 {
     for (int r = RegSumX; r <= RegCount; ++r)
         Regs.registers[r] = 0.0;
+    ResetShiftedSums();
     RegsChanged = 1;
 }
 

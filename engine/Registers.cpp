@@ -19,13 +19,6 @@ bool IsArithmetic(KeyOp op)
     return op >= KeyAdd && op <= KeyDivide;
 }
 
-// Register arithmetic uses integer words only while integer functions are
-// active and the operator is the one typed after the latest prefix.
-bool IntegerArithmetic(KeyOp op)
-{
-    return IntegerFunctions() && int(op) == int(UnPrefs.registerOperator);
-}
-
 double IntegerOperation(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel)
 {
     switch (int(op)) {
@@ -49,7 +42,7 @@ double FloatOperation(KeyOp op, double left, double right)
 // left op right with the labels of both sides; gives the result and its label.
 double Operate(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel, uint16_t* label)
 {
-    if (IntegerArithmetic(op)) {
+    if (IntegerRegisterArithmetic(op)) {
         *label = IntegerUnit(0);
         return IntegerOperation(op, left, leftLabel, right, rightLabel);
     }
@@ -254,6 +247,11 @@ bool PrefixKey(KeyOp key)
 }
 
 } // namespace
+
+bool IntegerRegisterArithmetic(KeyOp op)
+{
+    return IntegerFunctions() && int(op) == int(UnPrefs.registerOperator);
+}
 
 bool Store(double value, uint16_t label, KeyOp op, int r)
 {

@@ -1,5 +1,6 @@
 #include "Reset.h"
 
+#include "BesideState.h"
 #include "Clearing.h"
 #include "Stack.h"
 #include "Undo.h"
@@ -54,6 +55,7 @@ void ResetCalculator()
     ResetUnPrefs();
     ResetKeyboardTable();
     ResetColors();
+    ResetBesideState();
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
     InitializeUndo();
 }

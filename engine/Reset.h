@@ -2,7 +2,8 @@
 #pragma once
 
 // The whole calculator as a first start with an empty settings file leaves
-// it: every record at its defaults, no change flags set, and an empty undo
+// it: every record and the state beside them (BesideState.h) at its
+// defaults, no change flags set, and an empty undo
 // history (the undo pool is allocated on the first call).  Everything that
 // starts a calculator from nothing calls this: the driver, the picture
 // renderer, the fuzz targets and the tests.

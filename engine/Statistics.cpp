@@ -3,6 +3,7 @@
 #include "Operators.h"
 #include "Registers.h"
 #include "Scientific.h"
+#include "ShiftedSums.h"
 #include "Stack.h"
 
 #include "core/Labels.h"
@@ -17,20 +18,47 @@ double Sum(int r)
     return Regs.registers[r];
 }
 
-// The centred sums of squares and products of the least-squares line.
+// What the results are computed from: the centred sums of squares and
+// products and the means, as data shifted by (kx, ky).  From the accurate
+// companions while they hold for the registers; otherwise from the
+// registers' sums with the one-pass formulas, shift 0.
 struct Moments {
-    double n, sxx, syy, sxy;
+    bool companions;
+    double n, kx, ky, mx, my; // means of x - kx and y - ky
+    double sxx, syy, sxy;
 };
 
-Moments CentredSums()
+Moments FromSums()
 {
     Moments m;
+    m.companions = false;
     m.n = Sum(RegCount);
+    m.kx = m.ky = 0.0;
     double sx = Sum(RegSumX), sy = Sum(RegSumY);
+    m.mx = sx / m.n;
+    m.my = sy / m.n;
     m.sxx = subtract(Sum(RegSumX2), sx * sx / m.n);
     m.syy = subtract(Sum(RegSumY2), sy * sy / m.n);
     m.sxy = subtract(Sum(RegSumXY), sx * sy / m.n);
     return m;
+}
+
+Moments CurrentMoments()
+{
+    if (!ShiftedSumsMatch())
+        return FromSums();
+    const CentredSums c = CentredFromShiftedSums();
+    return {true, c.n, c.shiftX, c.shiftY, c.meanDx, c.meanDy, c.sxx, c.syy, c.sxy};
+}
+
+double MeanX(const Moments& m)
+{
+    return m.companions ? m.kx + m.mx : m.mx;
+}
+
+double MeanY(const Moments& m)
+{
+    return m.companions ? m.ky + m.my : m.my;
 }
 
 double Slope(const Moments& m)
@@ -38,27 +66,49 @@ double Slope(const Moments& m)
     return m.sxy / m.sxx;
 }
 
-double Intercept(const Moments& m)
-{
-    return subtract(Sum(RegSumY) / m.n, Slope(m) * Sum(RegSumX) / m.n);
-}
-
 double Correlation(const Moments& m)
 {
     return m.sxy / std::sqrt(m.sxx * m.syy);
 }
 
-// Adds (KeyAdd) or removes (KeySubtract) the point x = X, y = Y.
+// The intercept of the one-pass formulas, from the sums.
+double Intercept(const Moments& m)
+{
+    return subtract(Sum(RegSumY) / m.n, Slope(m) * Sum(RegSumX) / m.n);
+}
+
+// The line's y at x.  The companions give it about the means, where
+// nothing large cancels; the sums through the intercept.
+double LineY(const Moments& m, double x)
+{
+    if (m.companions)
+        return m.ky + (m.my + Slope(m) * ((x - m.kx) - m.mx));
+    return Slope(m) * x + Intercept(m);
+}
+
+// The line's x at y.
+double LineX(const Moments& m, double y)
+{
+    if (m.companions)
+        return m.kx + (m.mx + ((y - m.ky) - m.my) / Slope(m));
+    return subtract(y, Intercept(m)) / Slope(m);
+}
+
+// Adds (KeyAdd) or removes (KeySubtract) the point x = X, y = Y, in the
+// registers and in their companions.
 void Accumulate(KeyOp op)
 {
     StoreLastX();
     double x = UnPrefs.stack[0], y = UnPrefs.stack[1];
+    // Sums kept in integer words are not the data the companions would sum.
+    ShiftedStep step = IntegerRegisterArithmetic(op) ? ShiftedStep::Unused : ShiftedStepFor(op == KeyAdd);
     Store(x, 0, op, RegSumX);
     Store(x * x, 0, op, RegSumX2);
     Store(y, 0, op, RegSumY);
     Store(y * y, 0, op, RegSumY2);
     Store(x * y, 0, op, RegSumXY);
     Store(1.0, 0, op, RegCount);
+    AccumulateShiftedSums(step, x, y, op == KeyAdd ? 1.0 : -1.0);
     StoreX(Sum(RegCount));
     LabelX(LabelN);
     UnPrefs.setLiftDisabledByKey(true);
@@ -76,7 +126,7 @@ void NewValue(double value, uint16_t label)
 // Deviations of x into X and of y into Y, dividing by n - 1 or by n.
 void Deviations(bool population)
 {
-    Moments m = CentredSums();
+    Moments m = CurrentMoments();
     double d = population ? m.n : m.n - 1;
     LiftStackForNewValue();
     LiftStack();
@@ -88,17 +138,17 @@ void Deviations(bool population)
 
 void Estimate(bool ofX)
 {
-    Moments m = CentredSums();
+    Moments m = CurrentMoments();
     StoreLastX();
     LiftStack();
     double given = UnPrefs.stack[0];
     if (ofX) {
-        StoreX(subtract(given, Intercept(m)) / Slope(m));
+        StoreX(LineX(m, given));
         LabelX(LabelEstX);
         StoreY(Correlation(m));
         LabelY(LabelR);
     } else {
-        StoreX(Slope(m) * given + Intercept(m));
+        StoreX(LineY(m, given));
         LabelX(LabelEstY);
         StoreY(Slope(m));
         LabelY(LabelM);
@@ -119,9 +169,9 @@ bool StatisticsOperation(KeyOp key)
         LabelX(uint16_t(offset == 5 ? LabelN : LabelSumX + offset));
         return true;
     }
-    case KeyMeanX: NewValue(Sum(RegSumX) / Sum(RegCount), LabelMeanX); return true;
+    case KeyMeanX: NewValue(MeanX(CurrentMoments()), LabelMeanX); return true;
     case KeyWeightedMean: NewValue(Sum(RegSumXY) / Sum(RegSumY), LabelMeanXW); return true;
-    case KeyMeanY: NewValue(Sum(RegSumY) / Sum(RegCount), LabelMeanY); return true;
+    case KeyMeanY: NewValue(MeanY(CurrentMoments()), LabelMeanY); return true;
     case KeyStdDev: Deviations(false); return true;
     case KeyPopStdDev: Deviations(true); return true;
     case KeyEstimateX: Estimate(true); return true;

@@ -1,4 +1,5 @@
-// Two-variable statistics over the running sums in registers 110..115.
+// Two-variable statistics over the running sums in registers 110..115 and
+// their accurate companions (ShiftedSums.h).
 #pragma once
 
 #include "core/KeyOp.h"

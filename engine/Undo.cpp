@@ -1,10 +1,13 @@
-// Undo and redo: whole copies of Regs and UnPrefs taken around each key.
+// Undo and redo: whole copies of Regs, UnPrefs and the image of the state
+// beside them (BesideState.h) taken around each key.
 //
 // Ten records, allocated once as one block, move between three singly
 // linked lists: free records, undo steps (newest first) and redo steps
 // (newest first).  Keys never allocate.
 
 #include "Undo.h"
+
+#include "BesideState.h"
 
 #include "core/State.h"
 
@@ -19,6 +22,7 @@ namespace {
 struct UndoRecord {
     RegsRecord regs;
     UnPrefsRecord unPrefs;
+    BesideRecord beside;
     UndoRecord* next;
 };
 
@@ -33,18 +37,21 @@ void CopyState(UndoRecord* to)
 {
     std::memcpy(&to->regs, &Regs, sizeof Regs);
     std::memcpy(&to->unPrefs, &UnPrefs, sizeof UnPrefs);
+    std::memcpy(&to->beside, &Beside, sizeof Beside);
 }
 
 void RestoreState(const UndoRecord* from)
 {
     std::memcpy(&Regs, &from->regs, sizeof Regs);
     std::memcpy(&UnPrefs, &from->unPrefs, sizeof UnPrefs);
+    std::memcpy(&Beside, &from->beside, sizeof Beside);
 }
 
 void CopySnapshot(UndoRecord* to)
 {
     std::memcpy(&to->regs, &Snapshot.regs, sizeof Snapshot.regs);
     std::memcpy(&to->unPrefs, &Snapshot.unPrefs, sizeof Snapshot.unPrefs);
+    std::memcpy(&to->beside, &Snapshot.beside, sizeof Snapshot.beside);
 }
 
 UndoRecord* TakeFirst(UndoRecord*& list)
@@ -133,7 +140,8 @@ void SaveSnapshot()
 bool UndoChanged()
 {
     const UndoRecord* reference = UndoList ? UndoList : &Snapshot;
-    if (std::memcmp(&Regs, &reference->regs, sizeof Regs) != 0)
+    if (std::memcmp(&Regs, &reference->regs, sizeof Regs) != 0 ||
+        std::memcmp(&Beside, &reference->beside, sizeof Beside) != 0)
         return true;
     // The shift flag is the keypad's state, not the calculator's: ignore it.
     const uint8_t* live = reinterpret_cast<const uint8_t*>(&UnPrefs);

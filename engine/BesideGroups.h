@@ -1,0 +1,42 @@
+// The state beside the records in the settings file.
+//
+// Each part of that state (BesideState.h) keeps a group of its own in the
+// settings file, of text entries under keys it chooses.  The engine gives
+// the entries and takes them back as plain text; the storage layer only
+// writes them into their groups and reads them out again.  Numbers are
+// stored bit-exactly as the hexadecimal text of their bytes, as the blocks
+// of the records are.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct BesideEntry {
+    std::string key;
+    std::string value;
+};
+using BesideEntries = std::vector<BesideEntry>;
+
+// Gives the text of a key of the part's group; false when the group has no
+// such key (or no group at all).
+using BesideReader = std::function<bool(const std::string& key, std::string& value)>;
+
+// One part as the settings file keeps it.  `load` never fails: a missing
+// or damaged group leaves the part as its reset leaves it.
+struct BesideGroup {
+    const char* name;
+    BesideEntries (*save)();
+    void (*load)(const BesideReader& read);
+};
+
+// Every part's group, in the order they are written.
+constexpr int BesideGroupCount = 1;
+extern const BesideGroup BesideGroups[BesideGroupCount];
+
+// Bytes as upper-case hexadecimal text, two digits a byte.
+std::string HexText(const void* data, std::size_t size);
+// The bytes of such text, upper- or lower-case; false, writing nothing,
+// unless the text is exactly 2 * size hexadecimal digits.
+bool HexBytes(const std::string& text, void* data, std::size_t size);

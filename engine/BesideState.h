@@ -1,0 +1,27 @@
+// State kept beside the five records.
+//
+// Some of the calculator's state belongs to no stored record: the
+// statistics companions now, more later.  It lives here, under three rules
+// shared by every part:
+// - it is reset with the calculator (ResetCalculator, ResetBesideState);
+// - each undo step carries the fixed-size image BesideRecord, so undo and
+//   redo restore it with the registers (a part with bulk storage of its own
+//   keeps only what undo needs here, such as a length or a cursor, and
+//   never moves the bulk on an undo);
+// - the settings file keeps each part in a group of its own
+//   (BesideGroups.h), beside the blocks of the records, which do not
+//   change.
+#pragma once
+
+#include "ShiftedSums.h"
+
+// The image an undo step copies.  Built from byte types only (Record.h),
+// so it has no padding and compares byte for byte.
+struct BesideRecord {
+    ShiftedSumsRecord statistics;
+};
+
+extern BesideRecord Beside;
+
+// Every part as a first start leaves it.
+void ResetBesideState();
