@@ -1,5 +1,6 @@
 #include "Preferences.h"
 
+#include "BesideStorage.h"
 #include "PrefsStorage.h"
 
 #include "core/State.h"
@@ -108,6 +109,7 @@ bool LoadPreferences(PrefsStorage& storage)
         UnPrefs.setEntering(false);
     }
 
+    LoadBesideState(storage);
     return found;
 }
 
@@ -127,6 +129,7 @@ bool StorePreferences(PrefsStorage& storage)
         storage.writeBlock(KeyboardBlock, &KeyboardTable, KeyboardTableSize, true);
     UnPrefs.version = CurrentVersion;
     storage.writeBlock(UnPrefsBlock, &UnPrefs, UnPrefsSize, false);
+    SaveBesideState(storage);
 
     // The flags are cleared only once the file holds the blocks, so that a
     // failed save loses nothing a second attempt could still write.

@@ -5,7 +5,8 @@
 
 // Fills Prefs, Regs, UnPrefs, KeyboardTable and Colors from the settings
 // file, bringing older preference layouts up to date and putting defaults in
-// place of missing or unusable blocks.  Returns true when the file already
+// place of missing or unusable blocks, and the state beside them from its
+// groups.  Returns true when the file already
 // held the saved preferences (whatever their contents), false on the very
 // first start.  Without an argument the user's settings file of "tovrin" is
 // used; with one, the settings file of that path.
@@ -13,7 +14,7 @@ bool GetPreferences();
 bool GetPreferences(const QString& settingsFile);
 
 // Writes the saved blocks whose change flags are set and always the unsaved
-// working state, and clears the flags of what was written.  Returns whether
+// working state and the state beside the records, and clears the flags of what was written.  Returns whether
 // the settings file now holds them; on false the file is as it was before
 // and the flags stay set, so a later save can try again.
 bool SavePreferences();
