@@ -1,8 +1,13 @@
 // Arbitrary bytes as the settings file: loading, a few keys, saving and
-// loading again must give byte-identical records, and nothing may crash.
+// loading again must give byte-identical records and state beside them,
+// whatever the loaded statistics companions hold they cannot spoil
+// statistics started afresh, and nothing may crash.
 #include "core/State.h"
+#include "engine/BesideState.h"
 #include "engine/Calculator.h"
+#include "engine/Clearing.h"
 #include "engine/Reset.h"
+#include "engine/Statistics.h"
 #include "engine/Undo.h"
 #include "storage/Preferences.h"
 
@@ -24,6 +29,7 @@ struct Records {
     UnPrefsRecord unPrefs;
     KeyboardTableRecord keyboard;
     ColorTable colors;
+    BesideRecord beside;
 };
 
 Records Take()
@@ -34,7 +40,24 @@ Records Take()
     std::memcpy(&r.unPrefs, &UnPrefs, sizeof UnPrefs);
     std::memcpy(&r.keyboard, &KeyboardTable, sizeof KeyboardTable);
     std::memcpy(&r.colors, &Colors, sizeof Colors);
+    std::memcpy(&r.beside, &Beside, sizeof Beside);
     return r;
+}
+
+// Cleared sums and three points far from zero: s must come out exactly 1,
+// as on a first start, whatever state the file left.
+bool FreshStatisticsAreExact()
+{
+    UnPrefs.setFunction(FunctionStatistical);
+    UnPrefs.registerPrefix = KeyNone;
+    UnPrefs.registerOperator = KeyNone;
+    ClearStatRegs();
+    for (double x : {100000001.0, 100000002.0, 100000003.0}) {
+        UnPrefs.stack[0] = x;
+        StatisticsOperation(KeySigmaPlus);
+    }
+    StatisticsOperation(KeyStdDev);
+    return double(UnPrefs.stack[0]) == 1.0;
 }
 
 } // namespace
@@ -65,6 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QFile::remove(path);
     if (saved && std::memcmp(&first, &second, sizeof first) != 0) {
         std::fprintf(stderr, "records changed across a save and a load\n");
+        std::abort();
+    }
+    if (!FreshStatisticsAreExact()) {
+        std::fprintf(stderr, "loaded state spoiled fresh statistics\n");
         std::abort();
     }
     return 0;
