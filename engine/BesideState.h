@@ -20,6 +20,7 @@
 struct BesideRecord {
     ShiftedSumsRecord statistics;
 };
+static_assert(alignof(BesideRecord) == 1, "byte types only");
 
 extern BesideRecord Beside;
 
