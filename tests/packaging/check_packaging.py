@@ -3,13 +3,14 @@
 
     check_packaging.py --source DIR --build DIR --version V CHECK
 
-CHECK is desktop_entry, metainfo, manual_pages, install or package.
+CHECK is desktop_entry, metainfo, manual_pages, install, package or lintian.
 Exits 0 when the check holds, 1 with the reasons otherwise.
 """
 
 import argparse
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -18,6 +19,8 @@ import xml.etree.ElementTree as ET
 
 APP_ID = "io.github.tovrin.Tovrin"
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+# Exit code of a check that cannot run on this machine.
+SKIPPED = 77
 
 
 def installed_files(prefix=""):
@@ -30,6 +33,8 @@ def installed_files(prefix=""):
         "share/icons/hicolor/scalable/apps/%s.svg" % APP_ID,
         "share/man/man1/tovrin.1.gz",
         "share/man/man1/tovrin-keys.1.gz",
+        "share/doc/tovrin/copyright",
+        "share/doc/tovrin/changelog.gz",
     ]
     files += ["share/icons/hicolor/%dx%d/apps/%s.png" % (s, s, APP_ID) for s in ICON_SIZES]
     return [prefix + f for f in files]
@@ -167,15 +172,21 @@ class Check:
                 if result.returncode or result.stdout != built:
                     self.fail("installed tovrin-keys prints %r, not %r" % (result.stdout, built))
 
+    def build_package(self, folder):
+        """The Debian package built into folder, or None."""
+        result = self.run(["cpack", "-G", "DEB", "--config",
+                           os.path.join(self.build, "CPackConfig.cmake"), "-B", folder])
+        debs = [f for f in os.listdir(folder) if f.endswith(".deb")]
+        if result.returncode or len(debs) != 1:
+            self.fail("cpack: " + result.stdout + result.stderr)
+            return None
+        return os.path.join(folder, debs[0])
+
     def package(self):
         with tempfile.TemporaryDirectory() as folder:
-            result = self.run(["cpack", "-G", "DEB", "--config",
-                               os.path.join(self.build, "CPackConfig.cmake"), "-B", folder])
-            debs = [f for f in os.listdir(folder) if f.endswith(".deb")]
-            if result.returncode or len(debs) != 1:
-                self.fail("cpack: " + result.stdout + result.stderr)
+            deb = self.build_package(folder)
+            if not deb:
                 return
-            deb = os.path.join(folder, debs[0])
             listing = self.run(["dpkg-deb", "-c", deb]).stdout
             paths = {line.split()[-1].lstrip(".") for line in listing.splitlines()}
             for path in installed_files("/usr/"):
@@ -192,13 +203,30 @@ class Check:
                               % (library, fields["Depends"]))
 
 
+    def lintian(self):
+        """Debian's package checks report no error and no warning."""
+        if not shutil.which("lintian"):
+            print("lintian: skipped, lintian is not installed")
+            sys.exit(SKIPPED)
+        with tempfile.TemporaryDirectory() as folder:
+            deb = self.build_package(folder)
+            if not deb:
+                return
+            result = self.run(["lintian", "--fail-on", "error,warning", deb])
+            if result.returncode:
+                self.fail("lintian: " + result.stdout + result.stderr)
+            for line in result.stdout.splitlines():
+                if line[:2] in ("E:", "W:"):
+                    self.fail("lintian: " + line)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--source", required=True)
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages",
-                                          "install", "package"])
+                                          "install", "package", "lintian"])
     args = parser.parse_args()
     check = Check(args)
     getattr(check, args.check)()
