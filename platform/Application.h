@@ -17,7 +17,10 @@ public:
     Application(int& argc, char** argv);
 
     // Makes the widget the application's main window and shows it:
-    // maximized, unless `noMaximize` asks for its own size.
+    // maximized, unless `noMaximize` asks for its own size.  Once its first
+    // frame is painted, the application gets its window icon; with the
+    // environment variable TOVRIN_EXIT_AFTER_FIRST_FRAME set, the process
+    // ends there instead, for timing start-up.
     void showMainWidget(QWidget* widget, bool noMaximize = false);
     QWidget* mainWidget() const { return m_mainWidget; }
 

@@ -2,6 +2,7 @@
 //
 //   tovrin                         the calculator
 //   tovrin --screenshot FILE [--function NAME] [--input MODE] [--keys TEXT] [--window NAME]
+//          [--size WxH] [--scale F]
 //                                  renders the window of a first start
 //                                  offscreen into the PNG file FILE, with
 //                                  the function NAME (standard, financial,
@@ -11,7 +12,9 @@
 //                                  keys TEXT typed first; with --window
 //                                  NAME (preferences, colors, keyboard,
 //                                  rpnstack, registers, about) that window
-//                                  instead; reads and writes no settings.
+//                                  instead; the main window WxH pixels
+//                                  large (360x560), at the device pixel
+//                                  ratio F; reads and writes no settings.
 
 #include "core/State.h"
 #include "engine/Undo.h"
@@ -26,25 +29,11 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-bool WantsScreenshot(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0)
-            return true;
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    // A picture is rendered without a screen.
-    if (WantsScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A picture is rendered without a screen, at the scale asked for.
+    PrepareScreenshotPlatform(argc, argv);
 
     Application application(argc, argv);
     application.setApplicationVersion(QStringLiteral(TOVRIN_VERSION));
@@ -52,8 +41,7 @@ int main(int argc, char** argv)
     if (application.arguments().size() > 1) {
         ScreenshotOptions options;
         if (!ParseScreenshotOptions(application.arguments(), &options) || options.file.isEmpty()) {
-            std::fprintf(stderr, "usage: tovrin [--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT]"
-                                 " [--window NAME]]\n");
+            std::fprintf(stderr, "usage: tovrin [%s]\n", ScreenshotUsage);
             return 2;
         }
         return RenderScreenshot(options);

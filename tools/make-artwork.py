@@ -6,21 +6,16 @@ Usage:
     python3 tools/make-artwork.py --check OUTDIR  regenerate into a temporary
         folder and compare; exit 1 naming every file that differs or is
         missing, exit 0 when OUTDIR is up to date
-    python3 tools/make-artwork.py --preview FILE  write a magnified view of
-        both glyph sheets (for looking at the artwork, not installed)
 
 OUTDIR is normally the repository's resources/ folder.  Everything is drawn
-from the tables in this file and from glyphs.txt beside it, with pixel fonts
-defined here, so the output is byte-for-byte the same on every machine: no
-system fonts, no image library, no anti-aliasing, no time stamps.
+from the tables in this file, with a pixel font defined here, so the output
+is byte-for-byte the same on every machine: no system fonts, no image
+library, no time stamps.  The key legends are not pictures: the program
+draws them as text (resources/legends.txt, resources/fonts/).
 
-Pixel convention of the one-bit images (glyph sheets, status indicators):
-they are 1-bit greyscale PNGs in which BLACK (0) IS INK and WHITE (1) IS
-BACKGROUND.  Qt's QBitmap treats black as color1 (set), so loading the file
-as a QBitmap yields a mask whose set pixels are exactly the ink; the keypad
-and the display fill that mask with the text colour.
-
-Colour icons are 8-bit RGBA PNGs with a transparent background.
+The pictures are 8-bit RGBA PNGs with a transparent background: the
+function icons, the register group icons, the edit icons and the logo, with
+their lettering in the pixel font.
 
 The application icon is one drawing of filled shapes: written out as the
 scalable SVG of the icon theme and rasterised here, anti-aliased by exact
@@ -32,35 +27,7 @@ import os
 import struct
 import sys
 import tempfile
-import unicodedata
 import zlib
-
-HERE = os.path.dirname(os.path.abspath(__file__))
-GLYPH_TABLE = os.path.join(HERE, "glyphs.txt")
-
-# Glyph sheet geometry: ten cells per row, nineteen rows, cell c at
-# column c % 10 and row c // 10.
-SHEET_COLUMNS = 10
-SHEET_ROWS = 19
-SHEET_CELLS = SHEET_COLUMNS * SHEET_ROWS
-LORES_CELL = (19, 11)
-HIRES_CELL = (33, 17)
-HIGHEST_KEY_CODE = 184
-
-STATUS_HEIGHT = 11
-
-# Status indicators: file name part and the glyphs in slot order.
-STATUS_IMAGES = [
-    ("input", ["ALG", "RPN"]),
-    ("mem", ["M"]),
-    ("prefix", ["STO", "RCL", "XCH", "GEN", "SCI", "ENG", "FIX"]),
-    ("enter", ["ENT"]),
-    ("hyp", ["HYP"]),
-    ("trig", ["RAD", "GRD"]),
-    ("begin", ["BEG"]),
-    ("int", ["BIN", "OCT", "HEX"]),
-]
-
 
 # --------------------------------------------------------------------------
 # Pixel fonts
@@ -70,22 +37,18 @@ STATUS_IMAGES = [
 # with fewer rows than the font height are padded with blank rows at the
 # bottom, so only descenders need the extra rows.  Glyph widths vary
 # (proportional fonts); one blank column separates neighbours.
-# Keys of more than one character are ligatures, matched before single
-# characters (used for roots with an index).
 # --------------------------------------------------------------------------
 
 class Font:
     """A proportional pixel font: glyph bitmaps plus vertical metrics."""
 
-    def __init__(self, name, ascent, descent, x_height, glyphs):
+    def __init__(self, name, ascent, descent, glyphs):
         self.name = name
         self.ascent = ascent
         self.descent = descent
-        self.x_height = x_height
         self.glyphs = {}
         for key, rows in glyphs.items():
             self.glyphs[key] = self._parse(key, rows.split())
-        self.keys_longest_first = sorted(self.glyphs, key=len, reverse=True)
 
     def _parse(self, key, rows):
         """Check one glyph's rows and pad it to the full font height."""
@@ -104,8 +67,8 @@ class Font:
 
 
 # 5 x 7 capitals and digits, lower case with a 5 pixel x-height and
-# 2 pixel descenders.  Used for most key labels and the status line.
-BIG = Font("big", ascent=7, descent=2, x_height=5, glyphs={
+# 2 pixel descenders, and the symbols the icons letter with.
+BIG = Font("big", ascent=7, descent=2, glyphs={
     "0": ".###. #...# #...# #...# #...# #...# .###.",
     "1": "..#.. .##.. ..#.. ..#.. ..#.. ..#.. .###.",
     "2": ".###. #...# ....# ...#. ..#.. .#... #####",
@@ -183,88 +146,9 @@ BIG = Font("big", ascent=7, descent=2, x_height=5, glyphs={
     "|": "# # # # # # #",
     "!": "# # # # # . #",
     "$": "..#.. .#### #.#.. .###. ..#.# ####. ..#..",
-    "±": "..#.. ..#.. ##### ..#.. ..#.. ..... #####",
-    "←": "....... ..#.... .#..... ####### .#..... ..#....",
-    "→": "..... ..#.. ...#. ##### ...#. ..#..",
-    "↓": "..#.. ..#.. ..#.. ..#.. #.#.# .###. ..#..",
-    "↑": "..#.. .###. #.#.# ..#.. ..#.. ..#.. ..#..",
-    "⇄": ".....#. ####### .....#. ....... .#..... ####### .#.....",
-    "⇧": "...#... ..###.. .#####. ####### ..###.. ..###.. ..###..",
-    "√": "...### ...#.. ...#.. #..#.. .#.#.. .#.#.. ..#...",
-    "∛": "###..### ..#..#.. .##..#.. ..#..#.. ###..#.. .#..#... ..##....",
-    "ˣ√": ".....### .....#.. #.#..#.. .#...#.. #.#..#.. .#..#... ..##....",
-    "π": "..... ##### .#.#. .#.#. .#.#. .#.#. .#..#",
     "Σ": "##### #.... .#... ..#.. .#... #.... #####",
-    "Γ": "##### #.... #.... #.... #.... #.... #....",
-    "σ": "..... ..... .#### #..#. #..#. #..#. .##..",
-    "Δ": "..#.. ..#.. .#.#. .#.#. #...# #...# #####",
-    "°": ".#. #.# .#.",
-    "⌊": "#. #. #. #. #. #. ##",
-    "⌋": ".# .# .# .# .# .# ##",
-    "⌈": "## #. #. #. #. #. #.",
-    "⌉": "## .# .# .# .# .# .#",
     " ": "..",
 })
-
-# 3 x 5 capitals and digits (M, N, W and # wider), a few lower case letters
-# with a 3 pixel x-height.  Used for long labels on the small sheet and for
-# superscripts.
-SMALL = Font("small", ascent=5, descent=2, x_height=3, glyphs={
-    "0": "### #.# #.# #.# ###",
-    "1": ".#. ##. .#. .#. ###",
-    "2": "### ..# ### #.. ###",
-    "3": "### ..# .## ..# ###",
-    "4": "#.# #.# ### ..# ..#",
-    "5": "### #.. ### ..# ###",
-    "6": "### #.. ### #.# ###",
-    "7": "### ..# ..# .#. .#.",
-    "8": "### #.# ### #.# ###",
-    "9": "### #.# ### ..# ###",
-    "A": ".#. #.# ### #.# #.#",
-    "B": "##. #.# ##. #.# ##.",
-    "C": ".## #.. #.. #.. .##",
-    "D": "##. #.# #.# #.# ##.",
-    "E": "### #.. ##. #.. ###",
-    "F": "### #.. ##. #.. #..",
-    "G": ".## #.. #.# #.# .##",
-    "H": "#.# #.# ### #.# #.#",
-    "I": "### .#. .#. .#. ###",
-    "J": "..# ..# ..# #.# .#.",
-    "K": "#.# #.# ##. #.# #.#",
-    "L": "#.. #.. #.. #.. ###",
-    "M": "#...# ##.## #.#.# #...# #...#",
-    "N": "#..# ##.# #.## #..# #..#",
-    "O": ".#. #.# #.# #.# .#.",
-    "P": "##. #.# ##. #.. #..",
-    "R": "##. #.# ##. #.# #.#",
-    "S": ".## #.. .#. ..# ##.",
-    "T": "### .#. .#. .#. .#.",
-    "U": "#.# #.# #.# #.# ###",
-    "V": "#.# #.# #.# #.# .#.",
-    "W": "#...# #...# #.#.# #.#.# .#.#.",
-    "X": "#.# #.# .#. #.# #.#",
-    "Y": "#.# #.# .#. .#. .#.",
-    "Z": "### ..# .#. #.. ###",
-    "x": "... ... #.# .#. #.#",
-    "y": "... ... #.# #.# .## ..# ##.",
-    "-": "... ... ###",
-    "−": "... ... ###",
-    "+": "... .#. ### .#.",
-    "×": "... #.# .#. #.#",
-    "÷": ".#. ... ### ... .#.",
-    "/": "..# ..# .#. #.. #..",
-    "%": "#.# ..# .#. #.. #.#",
-    "#": ".#.#. ##### .#.#. ##### .#.#.",
-    "±": ".#. ### .#. ... ###",
-    "→": ".... ..#. #### ..#.",
-    "Σ": "### #.. .#. #.. ###",
-    ".": ". . . . #",
-})
-
-# Superscript characters and the small-font glyph each one is drawn with.
-SUPERSCRIPTS = {"²": "2", "³": "3", "ˣ": "x", "ʸ": "y", "⁻": "-", "¹": "1"}
-COMBINING_MACRON = "\u0304"
-COMBINING_CIRCUMFLEX = "\u0302"
 
 
 # --------------------------------------------------------------------------
@@ -288,36 +172,6 @@ class Mask:
                              % (self.width, self.height, x, y))
         self.bits[y * self.width + x] = 1
 
-    def blit(self, other, left, top):
-        """Copy the ink of *other* with its top-left corner at (left, top)."""
-        for y in range(other.height):
-            for x in range(other.width):
-                if other.get(x, y):
-                    self.set(left + x, top + y)
-
-    def ink_count(self):
-        return sum(self.bits)
-
-
-def tokenize(text, font):
-    """Split *text* into font keys, superscripts and combining marks.
-
-    Ligature keys of the font (e.g. a root sign with its index) are matched
-    before single characters so that the table can spell them naturally.
-    """
-    tokens = []
-    i = 0
-    while i < len(text):
-        for key in font.keys_longest_first:
-            if len(key) > 1 and text.startswith(key, i):
-                tokens.append(key)
-                i += len(key)
-                break
-        else:
-            tokens.append(text[i])
-            i += 1
-    return tokens
-
 
 def _glyph_ink(font, key, left, top):
     """Ink pixels of one font glyph placed at (left, top)."""
@@ -329,69 +183,21 @@ def _glyph_ink(font, key, left, top):
     return ink
 
 
-def _shift_to_top(ink, top):
-    """Move a set of pixels vertically so that its highest pixel is at *top*."""
-    dy = top - min(y for _, y in ink)
-    return {(x, y + dy) for x, y in ink}
-
-
-def _mark_above(ink, kind):
-    """Pixels of a macron or circumflex centred above the pixels *ink*."""
-    left = min(x for x, _ in ink)
-    right = max(x for x, _ in ink)
-    top = min(y for _, y in ink)
-    if kind == COMBINING_MACRON:
-        return {(x, top - 2) for x in range(left, right + 1)}
-    middle = (left + right) // 2
-    return {(middle, top - 3), (middle - 1, top - 2), (middle + 1, top - 2)}
-
-
 def layout(text, font):
     """Lay *text* out in *font*; return (ink pixel set, cap box rows).
 
     Coordinates: x grows to the right from 0, y = 0 is the top row of the
-    capitals, so superscripts and accents may have negative y.  The cap box
-    (0 .. ascent - 1) lets labels without descenders share a baseline.
+    capitals.  The cap box (0 .. ascent - 1) lets texts without descenders
+    share a baseline.
     """
-    small = SMALL
-    superscript_top = -1 if font is not SMALL else -2
     ink = set()
     pen = 0
-    previous = set()
-    run = set()          # pixels of the superscript run being collected
-
-    def flush_run():
-        # A superscript run hangs from the top of the lower-case letters,
-        # but never rises more than one row above the capitals.
-        nonlocal run
-        if run:
-            height = max(y for _, y in run) - min(y for _, y in run) + 1
-            x_top = font.ascent - font.x_height
-            ink.update(_shift_to_top(run, max(superscript_top, x_top - height + 1)))
-            run = set()
-
-    # Decomposed form: a precomposed ȳ or ŷ becomes y plus a combining mark.
-    text = unicodedata.normalize("NFD", text)
-    for token in tokenize(text, font):
-        if token in (COMBINING_MACRON, COMBINING_CIRCUMFLEX):
-            if not previous:
-                raise ValueError("accent without a letter in %r" % text)
-            ink.update(_mark_above(previous, token))
-            continue
-        if token in SUPERSCRIPTS:
-            key = SUPERSCRIPTS[token]
-            previous = _glyph_ink(small, key, pen, 0)
-            run.update(previous)
-            pen += small.width(key) + 1
-            continue
-        flush_run()
-        if token not in font.glyphs:
+    for character in text:
+        if character not in font.glyphs:
             raise KeyError("font %s has no glyph %r (in %r)"
-                           % (font.name, token, text))
-        previous = _glyph_ink(font, token, pen, 0)
-        ink.update(previous)
-        pen += font.width(token) + 1
-    flush_run()
+                           % (font.name, character, text))
+        ink.update(_glyph_ink(font, character, pen, 0))
+        pen += font.width(character) + 1
     return ink, (0, font.ascent - 1)
 
 
@@ -419,131 +225,6 @@ def text_mask(text, font, scale=1, cap_box=True):
     return mask
 
 
-def pad_to_height(mask, height):
-    """Centre a mask vertically in at least *height* rows.
-
-    Boxed faces use it so that a flat symbol such as the minus sign gets a
-    box as tall as the plus sign's.
-    """
-    if mask.height >= height:
-        return mask
-    padded = Mask(mask.width, height)
-    padded.blit(mask, 0, (height - mask.height) // 2)
-    return padded
-
-
-def boxed(inner):
-    """Surround a mask with a one-pixel gap and a one-pixel frame."""
-    mask = Mask(inner.width + 4, inner.height + 4)
-    mask.blit(inner, 2, 2)
-    for x in range(mask.width):
-        mask.set(x, 0)
-        mask.set(x, mask.height - 1)
-    for y in range(mask.height):
-        mask.set(0, y)
-        mask.set(mask.width - 1, y)
-    return mask
-
-
-def may_double(text):
-    """Whether a label may be drawn at twice the size on the large sheet.
-
-    Only one-character labels (digits, hexadecimal digits, operators,
-    arrows, the radix point) are doubled: they are the keys read at a
-    glance.  Lower-case letters are variables or units and stay with their
-    neighbours (s next to x!, m next to ft), and so do Greek letters;
-    words stay at the normal size so that rows of word keys (STO, RCL,
-    MC, sin, ln) look even.
-    """
-    plain = text[1:-1] if is_boxed(text) else text
-    return len(plain) == 1 and (not plain.isalpha() or "A" <= plain <= "Z")
-
-
-def is_boxed(text):
-    """A label written as [TEXT] gets the boxed (integer-mode) face."""
-    return len(text) > 2 and text.startswith("[") and text.endswith("]")
-
-
-def label_mask(text, cell, styles):
-    """Render a key label with the first (font, scale) of *styles* that fits.
-
-    Raises ValueError when the label fits in none of them, so that a label
-    too long for its cell is caught when the artwork is made.
-    """
-    width, height = cell
-    for font, scale in styles:
-        if is_boxed(text):
-            inner = text_mask(text[1:-1], font, scale, cap_box=False)
-            mask = boxed(pad_to_height(inner, 5 * scale))
-        else:
-            mask = text_mask(text, font, scale)
-        if mask.width <= width and mask.height <= height:
-            return mask
-    raise ValueError("label %r does not fit a %dx%d cell" % (text, width, height))
-
-
-def glyph_styles(cell, text):
-    """The (font, scale) choices for a key label, best first."""
-    styles = []
-    if cell == HIRES_CELL and may_double(text):
-        styles.append((BIG, 2))
-    styles.extend([(BIG, 1), (SMALL, 1)])
-    return styles
-
-
-def glyph_cell(text, cell):
-    """A mask of one sheet cell with the key label centred in it."""
-    width, height = cell
-    label = label_mask(text, cell, glyph_styles(cell, text))
-    mask = Mask(width, height)
-    mask.blit(label, (width - label.width) // 2, (height - label.height) // 2)
-    return mask
-
-
-def read_glyph_table(path=GLYPH_TABLE):
-    """Read glyphs.txt: {code: (large-sheet text, small-sheet text)}."""
-    table = {}
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip("\n")
-            if not line.strip() or line.startswith("#"):
-                continue
-            fields = line.split("\t")
-            if len(fields) not in (2, 3):
-                raise ValueError("%s:%d: expected 2 or 3 tab-separated fields"
-                                 % (path, number))
-            code = int(fields[0])
-            if not 0 <= code < SHEET_CELLS or code in table:
-                raise ValueError("%s:%d: bad or repeated code %d"
-                                 % (path, number, code))
-            large = fields[1]
-            table[code] = (large, fields[2] if len(fields) == 3 else large)
-    return table
-
-
-def glyph_sheet(table, cell):
-    """Compose a glyph sheet: cell c at column c % 10, row c // 10."""
-    width, height = cell
-    sheet = Mask(width * SHEET_COLUMNS, height * SHEET_ROWS)
-    for code, (large, small) in sorted(table.items()):
-        text = large if cell == HIRES_CELL else small
-        sheet.blit(glyph_cell(text, cell),
-                   (code % SHEET_COLUMNS) * width, (code // SHEET_COLUMNS) * height)
-    return sheet
-
-
-def status_image(texts):
-    """Status indicator strip: the texts side by side in equal slots."""
-    masks = [text_mask(t, BIG) for t in texts]
-    slot = max(m.width for m in masks) + 2
-    image = Mask(slot * len(masks), STATUS_HEIGHT)
-    for i, m in enumerate(masks):
-        if m.height > STATUS_HEIGHT:
-            raise ValueError("status glyph %r is too tall" % texts[i])
-        image.blit(m, i * slot + (slot - m.width) // 2, (STATUS_HEIGHT - m.height) // 2)
-    return image
-
-
 # --------------------------------------------------------------------------
 # PNG output
 # --------------------------------------------------------------------------
@@ -559,18 +240,6 @@ def png_bytes(width, height, color_type, bit_depth, rows):
     raw = b"".join(b"\x00" + bytes(row) for row in rows)
     return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", header)
             + _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b""))
-
-
-def mask_png(mask):
-    """1-bit greyscale PNG of a mask: ink black (0), background white (1)."""
-    rows = []
-    for y in range(mask.height):
-        row = bytearray(b"\xff" * ((mask.width + 7) // 8))
-        for x in range(mask.width):
-            if mask.get(x, y):
-                row[x // 8] &= ~(0x80 >> (x % 8)) & 0xFF
-        rows.append(row)
-    return png_bytes(mask.width, mask.height, 0, 1, rows)
 
 
 # --------------------------------------------------------------------------
@@ -913,13 +582,7 @@ def icon_files():
 
 def artwork():
     """Every resource file: {path relative to resources/: PNG bytes}."""
-    table = read_glyph_table()
-    files = {
-        "tovrin/glyphs.png": mask_png(glyph_sheet(table, LORES_CELL)),
-        "tovrin/glyphs-hires.png": mask_png(glyph_sheet(table, HIRES_CELL)),
-    }
-    for name, texts in STATUS_IMAGES:
-        files["tovrin/status_%s_hires.png" % name] = mask_png(status_image(texts))
+    files = {}
     for name, draw in FUNCTION_ICONS:
         files["tovrin/%s.png" % name] = draw().png()
     for digit in range(10):
@@ -972,32 +635,6 @@ def stale_files(outdir):
     return stale
 
 
-def preview(path, zoom=4):
-    """A magnified view of both sheets with cell borders, for inspection."""
-    table = read_glyph_table()
-    sheets = [glyph_sheet(table, LORES_CELL), glyph_sheet(table, HIRES_CELL)]
-    cells = [LORES_CELL, HIRES_CELL]
-    width = sum(s.width for s in sheets) * zoom + 20
-    height = max(s.height for s in sheets) * zoom
-    canvas = Canvas(width, height)
-    canvas.rect(0, 0, width - 1, height - 1, WHITE)
-    left = 0
-    for sheet, (cw, ch) in zip(sheets, cells):
-        for y in range(sheet.height):
-            for x in range(sheet.width):
-                if sheet.get(x, y):
-                    colour = INK
-                elif (x // cw + y // ch) % 2:
-                    colour = (225, 232, 245, 255)
-                else:
-                    colour = WHITE
-                canvas.rect(left + x * zoom, y * zoom, left + x * zoom + zoom - 1,
-                            y * zoom + zoom - 1, colour)
-        left += sheet.width * zoom + 20
-    with open(path, "wb") as f:
-        f.write(canvas.png())
-
-
 def main(argv):
     if len(argv) == 2 and not argv[1].startswith("-"):
         write_all(argv[1])
@@ -1007,9 +644,6 @@ def main(argv):
         for path in stale:
             print("out of date: %s" % path)
         return 1 if stale else 0
-    if len(argv) == 3 and argv[1] == "--preview":
-        preview(argv[2])
-        return 0
     print(__doc__.split("\n\n")[1], file=sys.stderr)
     return 2
 

@@ -1,12 +1,15 @@
 #include "core/State.h"
 #include "engine/Operators.h"
 #include "ui/AdvancedDisplay.h"
-#include "ui/Images.h"
+#include "ui/Legends.h"
 
-#include <QFontMetrics>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QPixmap>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -19,14 +22,14 @@ bool RegisterPrefixShown(KeyOp prefix)
 } // namespace
 
 StatusIndicator StatusIndicators[StatusIndicatorCount] = {
-    {"input", {5200, 5201}, QRect(), nullptr},
-    {"mem", {3100}, QRect(), nullptr},
-    {"prefix", {3200, 3300, 3400, 4500, 4600, 4700, 5300}, QRect(), nullptr},
-    {"enter", {3600}, QRect(), nullptr},
-    {"hyp", {3500}, QRect(), nullptr},
-    {"trig", {2800, 2900}, QRect(), nullptr},
-    {"begin", {3000}, QRect(), nullptr},
-    {"int", {2500, 2600, 2700}, QRect(), nullptr},
+    {"input", {5200, 5201}, QRect()},
+    {"mem", {3100}, QRect()},
+    {"prefix", {3200, 3300, 3400, 4500, 4600, 4700, 5300}, QRect()},
+    {"enter", {3600}, QRect()},
+    {"hyp", {3500}, QRect()},
+    {"trig", {2800, 2900}, QRect()},
+    {"begin", {3000}, QRect()},
+    {"int", {2500, 2600, 2700}, QRect()},
 };
 
 // Each state holds alone among its indicator's states: a pending format
@@ -54,17 +57,43 @@ const StatusState StatusStates[] = {
 
 namespace {
 
-int CodeCount(const StatusIndicator& indicator)
+// The frame around the display is one line of the palette's mid colour;
+// the lines and the strip keep a gap inside it.
+constexpr int FrameLine = 1;
+// The smallest line and strip heights, in pixels.
+constexpr int MinimumLineHeight = 24;
+constexpr int MinimumStripHeight = 12;
+
+// The strip's share of the inside of the display.
+qreal StripShare(int lines)
 {
-    int count = 0;
-    for (uint16_t code : indicator.codes)
-        if (code != 0)
-            ++count;
-    return count;
+    return lines == 2 ? 0.18 : 0.26;
 }
 
-// The indicator and glyph slot of a status code, or false when no
-// indicator has it.
+// The gap between the frame and the lines, for a display of the height.
+int Padding(int height)
+{
+    return FrameLine + std::max(2, height / 30);
+}
+
+// The line height of the interface font as a share of its pixel size,
+// measured once at the size the menus use anyway.
+qreal InterfaceLineRatio()
+{
+    static const qreal ratio = [] {
+        const QFont font = QApplication::font();
+        return QFontMetricsF(font).height() / std::max(QFontInfo(font).pixelSize(), 1);
+    }();
+    return ratio;
+}
+
+// The largest pixel size at which lines of the ratio fit the height.
+int PixelSizeForHeight(qreal ratio, qreal height)
+{
+    return std::max(1, int(std::floor(height / ratio)));
+}
+
+// The indicator and slot of a status code, or false when no indicator has it.
 bool FindStatus(uint16_t code, StatusIndicator** found, int* slot)
 {
     for (StatusIndicator& indicator : StatusIndicators) {
@@ -87,47 +116,86 @@ AdvancedDisplay::AdvancedDisplay(QWidget* parent) : Display(parent, 0)
     setLines(Prefs.twoLineDisplay() ? 2 : 1);
 }
 
+QString AdvancedDisplay::statusText(uint16_t code)
+{
+    StatusIndicator* indicator;
+    int slot;
+    if (!FindStatus(code, &indicator, &slot))
+        return QString();
+    const int id = int(indicator - StatusIndicators);
+    for (const StatusState& state : StatusStates) {
+        if (state.indicator == id && slot-- == 0)
+            return QString::fromLatin1(state.text);
+    }
+    return QString();
+}
+
+QSize AdvancedDisplay::minimumSizeHint() const
+{
+    const int lines = getLines() == 2 ? 2 : 1;
+    const int pad = Padding(0);
+    return QSize(0, 2 * pad + lines * MinimumLineHeight + MinimumStripHeight);
+}
+
+QSize AdvancedDisplay::sizeHint() const
+{
+    // The smallest size: a layout then shares out the room by stretch.
+    return minimumSizeHint();
+}
+
 void AdvancedDisplay::calculateHeight()
 {
-    setFixedHeight(getLines() * QFontMetrics(numberFont()).lineSpacing() + 13);
+    // The display grows with the window, the keypad taking the rest.
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    policy.setVerticalStretch(DisplayStretch[getLines() == 2 ? 2 : 1]);
+    setSizePolicy(policy);
+    setMinimumHeight(minimumSizeHint().height());
+    updateGeometry();
 }
 
 void AdvancedDisplay::resizeEvent(QResizeEvent* event)
 {
     Display::resizeEvent(event);
-    QFontMetrics metrics(numberFont());
-    int y = 0;
-    if (getLines() == 2) {
-        m_yRect = QRect(0, 0, width(), metrics.height());
-        y = metrics.lineSpacing();
-    } else {
-        m_yRect = QRect();
+    const int lines = getLines() == 2 ? 2 : 1;
+    const int pad = Padding(height());
+    const QRect inside = rect().adjusted(pad, pad, -pad, -pad);
+    const int strip = std::max(MinimumStripHeight, int(std::lround(inside.height() * StripShare(lines))));
+    const int line = std::max(1, (inside.height() - strip) / lines);
+    int y = inside.top();
+    m_yRect = QRect();
+    if (lines == 2) {
+        m_yRect = QRect(inside.left(), y, inside.width(), line);
+        y += line;
     }
-    m_xRect = QRect(0, y, width(), metrics.height());
-    y += metrics.lineSpacing();
-    m_statusRect = QRect(0, y, width(), StatusStripHeight);
+    m_xRect = QRect(inside.left(), y, inside.width(), line);
+    y += line;
+    m_statusRect = QRect(inside.left(), y, inside.width(), std::max(inside.bottom() + 1 - y, 1));
+
+    QFont number = numberFont();
+    number.setPixelSize(PixelSizeForHeight(LegendLineRatio, line));
+    setNumberFont(number);
+
+    // The interface font for the indicators and the labels: as tall as the
+    // strip allows, and narrow enough that the widest state fits its slot.
+    QFont status = QApplication::font(this);
+    status.setPixelSize(PixelSizeForHeight(InterfaceLineRatio(), m_statusRect.height() * 0.95));
+    const qreal room = m_statusRect.width() / StatusSlotCount * 0.9;
+    qreal widest = 0;
+    for (const StatusState& state : StatusStates)
+        widest = std::max(widest, QFontMetricsF(status).horizontalAdvance(QLatin1String(state.text)));
+    if (widest > room && room > 0)
+        status.setPixelSize(std::max(1, int(std::floor(status.pixelSize() * room / widest))));
+    m_statusFont = status;
+    if (font() != status)
+        setFont(status);
     initStatus();
 }
 
 void AdvancedDisplay::initStatus()
 {
-    int total = 0;
-    for (StatusIndicator& indicator : StatusIndicators) {
-        int count = CodeCount(indicator);
-        if (!indicator.bitmap) {
-            QByteArray name = QByteArray("tovrin/status_") + indicator.name + "_hires";
-            indicator.bitmap = new QBitmap(LoadBitmap(name.constData()));
-        }
-        int width = count > 0 ? indicator.bitmap->width() / count : 0;
-        indicator.rect = QRect(m_statusRect.x(), m_statusRect.y(), width, m_statusRect.height());
-        total += width;
-    }
-    int gap = (m_statusRect.width() - total) / (StatusIndicatorCount - 1);
-    int x = 0;
-    for (StatusIndicator& indicator : StatusIndicators) {
-        indicator.rect.moveLeft(x);
-        x += indicator.rect.width() + gap;
-    }
+    const int slot = m_statusRect.width() / StatusSlotCount;
+    for (int i = 0; i < StatusIndicatorCount; ++i)
+        StatusIndicators[i].rect = QRect(m_statusRect.x() + i * slot, m_statusRect.y(), slot, m_statusRect.height());
 }
 
 void AdvancedDisplay::drawStatus(uint16_t code)
@@ -137,15 +205,10 @@ void AdvancedDisplay::drawStatus(uint16_t code)
     if (!FindStatus(code, &indicator, &slot))
         return;
     QPainter painter(this);
-    painter.fillRect(indicator->rect, palette().color(QPalette::Window));
-    if (!indicator->bitmap || indicator->bitmap->isNull())
-        return;
-    QPixmap ink(indicator->bitmap->size());
-    ink.fill(palette().color(QPalette::WindowText));
-    ink.setMask(*indicator->bitmap);
-    int glyphWidth = indicator->rect.width();
-    painter.drawPixmap(indicator->rect.topLeft(), ink,
-                       QRect(slot * glyphWidth, 0, glyphWidth, StatusStripHeight));
+    painter.fillRect(indicator->rect, palette().color(backgroundRole()));
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setFont(m_statusFont);
+    painter.drawText(indicator->rect, Qt::AlignCenter | Qt::TextSingleLine, statusText(code));
 }
 
 void AdvancedDisplay::eraseStatus(uint16_t code)
@@ -155,7 +218,7 @@ void AdvancedDisplay::eraseStatus(uint16_t code)
     if (!FindStatus(code, &indicator, &slot))
         return;
     QPainter painter(this);
-    painter.fillRect(indicator->rect, palette().color(QPalette::Window));
+    painter.fillRect(indicator->rect, palette().color(backgroundRole()));
 }
 
 void AdvancedDisplay::displayStatus()
@@ -163,7 +226,7 @@ void AdvancedDisplay::displayStatus()
     // The strip between and beside the indicators is blank.
     {
         QPainter painter(this);
-        painter.fillRect(m_statusRect, palette().color(QPalette::Window));
+        painter.fillRect(m_statusRect, palette().color(backgroundRole()));
     }
     int slot[StatusIndicatorCount] = {};
     for (const StatusState& state : StatusStates) {
@@ -175,10 +238,13 @@ void AdvancedDisplay::displayStatus()
 
 void AdvancedDisplay::updateDisplay()
 {
-    // The rows outside the lines and the strip (the gap between Y and X).
+    // The background, with a frame that sets the display off from the
+    // window in light and dark themes alike.
     {
         QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.fillRect(rect(), palette().color(backgroundRole()));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (getLines() == 2)
         displayReg(m_yRect, 1);

@@ -5,24 +5,28 @@
 
 #include "ui/Display.h"
 
-#include <QBitmap>
+#include <QFont>
 #include <QRect>
 
 #include <cstdint>
 
-// One status indicator: its name, the status codes of its glyphs (0 where
-// a slot has none), and, filled at run time, its place and its glyph sheet.
+// One status indicator: its name, the status codes of its states (0 where
+// a slot has none), and, filled at run time, its place in the strip.
 struct StatusIndicator {
     const char* name;
     uint16_t codes[7];
     QRect rect;
-    // Loaded once, on first use, and kept for the life of the program.
-    const QBitmap* bitmap;
 };
 
 constexpr int StatusIndicatorCount = 8;
-constexpr int StatusStripHeight = 11;
+// The strip has a slot for each indicator and one more, at its right end,
+// kept for a shift indicator.
+constexpr int StatusSlotCount = StatusIndicatorCount + 1;
 extern StatusIndicator StatusIndicators[StatusIndicatorCount];
+
+// The display's share of the main window's height against the keypad's
+// (KeypadStretch), by its number of lines.
+constexpr int DisplayStretch[3] = {0, 16, 26};
 
 // The indicators, in the order of the strip.
 enum StatusIndicatorId {
@@ -57,6 +61,14 @@ public:
     QRect xRect() const { return m_xRect; }
     QRect yRect() const { return m_yRect; }
     QRect statusRect() const { return m_statusRect; }
+    // The interface font at the size of the status strip and the labels.
+    const QFont& statusFont() const { return m_statusFont; }
+    // The text an indicator shows for one of its status codes; empty for a
+    // code no indicator has.
+    static QString statusText(uint16_t code);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,4 +77,5 @@ private:
     QRect m_xRect;
     QRect m_yRect;
     QRect m_statusRect;
+    QFont m_statusFont;
 };

@@ -26,6 +26,18 @@ AdvancedKeyboard::AdvancedKeyboard(QWidget* parent)
     rows = KeypadRows;
     cols = KeypadCols;
     spacing = 2;
+    // Every key stays usable however small the window gets, and the keypad
+    // takes the room the display leaves.
+    setMinimumSize(KeypadCols * (MinimumKeyWidth + spacing), KeypadRows * (MinimumKeyHeight + spacing));
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setVerticalStretch(KeypadStretch);
+    setSizePolicy(policy);
+}
+
+QSize AdvancedKeyboard::sizeHint() const
+{
+    // The smallest size: a layout then shares out the room by stretch.
+    return minimumSize();
 }
 
 void AdvancedKeyboard::resizeEvent(QResizeEvent* event)
@@ -148,19 +160,17 @@ const QPixmap& AdvancedKeyboard::functionPicture(int functionIndex, bool shifted
     int index = functionIndex * 2 + (shiftedMap ? 1 : 0);
     bool integer = IntegerFunctions();
     QPixmap& picture = functionPictures[index];
-    if (!picture.isNull() && functionPictureInteger[index] == integer)
+    if (!picture.isNull() && functionPictureInteger[index] == integer && !staleRatio(picture))
         return picture;
-    picture = QPixmap(KeypadCols * (buttonWidth + spacing), FunctionRows * (buttonHeight + spacing));
-    picture.fill(palette().color(QPalette::Window));
+    picture = makePicture(QSize(KeypadCols * (buttonWidth + spacing), FunctionRows * (buttonHeight + spacing)));
     functionPictureInteger[index] = integer;
     QPainter painter(&picture);
-    QPixmap button(buttonWidth, buttonHeight);
     for (int row = 1; row <= FunctionRows; ++row) {
         for (int col = 1; col <= KeypadCols; ++col) {
             KeyOp code = FunctionKey(functionIndex, shiftedMap, row, col);
-            drawButtonBitmap(button, code, shiftedMap && code == KeyShift);
-            painter.drawPixmap((col - 1) * (buttonWidth + spacing) + 1, (row - 1) * (buttonHeight + spacing) + 1,
-                               button);
+            QRect cell((col - 1) * (buttonWidth + spacing) + 1, (row - 1) * (buttonHeight + spacing) + 1,
+                       buttonWidth, buttonHeight);
+            drawButton(painter, cell, code, shiftedMap && code == KeyShift);
         }
     }
     return picture;
@@ -176,14 +186,12 @@ const QPixmap& AdvancedKeyboard::mainPicture(bool rpnMap, bool shiftedMap)
     }
     int index = mainIndex(rpnMap, shiftedMap);
     QPixmap& picture = mainPictures[index];
-    if (!picture.isNull())
+    if (!picture.isNull() && !staleRatio(picture))
         return picture;
     const std::vector<LargeButton>& large = largeButtons(rpnMap, shiftedMap);
     const MainMap& map = *MainKeys[index];
-    picture = QPixmap(KeypadCols * (buttonWidth + spacing), MainRows * (buttonHeight + spacing));
-    picture.fill(palette().color(QPalette::Window));
+    picture = makePicture(QSize(KeypadCols * (buttonWidth + spacing), MainRows * (buttonHeight + spacing)));
     QPainter painter(&picture);
-    QPixmap button(buttonWidth, buttonHeight);
     for (int row = 1; row <= MainRows; ++row) {
         for (int col = 1; col <= KeypadCols; ++col) {
             const LargeButton* cover = nullptr;
@@ -195,19 +203,26 @@ const QPixmap& AdvancedKeyboard::mainPicture(bool rpnMap, bool shiftedMap)
             KeyOp code = map[row - 1][col - 1];
             bool sunken = shiftedMap && code == KeyShift;
             if (cover) {
-                if (cover->row != row || cover->col != col)
-                    continue;
-                QPixmap whole(cover->rect.size());
-                drawButtonBitmap(whole, code, sunken);
-                painter.drawPixmap(cover->rect.topLeft(), whole);
+                if (cover->row == row && cover->col == col)
+                    drawButton(painter, cover->rect, code, sunken);
                 continue;
             }
-            drawButtonBitmap(button, code, sunken);
-            painter.drawPixmap((col - 1) * (buttonWidth + spacing) + 1, (row - 1) * (buttonHeight + spacing) + 1,
-                               button);
+            QRect cell((col - 1) * (buttonWidth + spacing) + 1, (row - 1) * (buttonHeight + spacing) + 1,
+                       buttonWidth, buttonHeight);
+            drawButton(painter, cell, code, sunken);
         }
     }
     return picture;
+}
+
+void AdvancedKeyboard::prepareBitmaps()
+{
+    if (buttonWidth <= 0 || buttonHeight <= 0)
+        return;
+    for (bool shiftedMap : {false, true}) {
+        functionPicture(function, shiftedMap);
+        mainPicture(rpn, shiftedMap);
+    }
 }
 
 void AdvancedKeyboard::drawKeyboard()

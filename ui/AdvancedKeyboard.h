@@ -10,6 +10,9 @@
 
 #include <vector>
 
+// The keypad's share of the main window's height, against the display's.
+constexpr int KeypadStretch = 84;
+
 class AdvancedKeyboard : public Keyboard {
     Q_OBJECT
 
@@ -31,6 +34,11 @@ public:
     void drawKeyboard() override;
     KeyOp getKey(int row, int col, bool shifted) override;
     bool getRowCol(int x, int y, int& row, int& col) override;
+    QSize sizeHint() const override;
+
+    // Builds the pictures of the current function and input style in both
+    // shift states, which painting otherwise builds when first needed.
+    void prepareBitmaps();
 
     // The large buttons of the main map for the given input style and shift.
     const std::vector<LargeButton>& largeButtons(bool rpnMap, bool shiftedMap) const;

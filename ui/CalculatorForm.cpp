@@ -113,7 +113,8 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     QVBoxLayout* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_display);
-    layout->addWidget(m_keyboard, 1);
+    // Both grow with the window, by the stretch of their size policies.
+    layout->addWidget(m_keyboard);
 
     showQuickSwitch(Prefs.quickSwitch());
 }

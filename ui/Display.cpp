@@ -3,20 +3,23 @@
 #include "format/Format.h"
 #include "format/Strings.h"
 #include "ui/Display.h"
+#include "ui/Legends.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
+// The legend font, large: numbers look the same on every machine.
 QFont DisplayFont()
 {
-    QFont font(QStringLiteral("Helvetica"));
-    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
+    QFont font = LegendFont();
     font.setPointSize(21);
-    font.setWeight(QFont::Black);
     return font;
 }
 
@@ -35,7 +38,9 @@ Display::Display(QWidget* parent, int index, const char* name, Qt::WindowFlags f
         setObjectName(QString::fromLatin1(name));
     // Every paint covers the whole widget, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setBackgroundRole(QPalette::Window);
+    // The colours of a text field: they stand out from the window in light
+    // and dark themes alike.
+    setBackgroundRole(QPalette::Base);
 }
 
 void Display::setLines(int lines)
@@ -63,6 +68,34 @@ void Display::eraseDisplay()
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(backgroundRole()));
+}
+
+void Display::setNumberFont(const QFont& font)
+{
+    m_numberFont = font;
+    m_messageFont = font;
+}
+
+int Display::rightMargin(const QFont& font)
+{
+    return std::max(2, int(std::lround(QFontMetricsF(font).height() * 0.15)));
+}
+
+QFont Display::fittedFont(const QFont& font, const QString& text, qreal width)
+{
+    QFont fitted = font;
+    qreal room = width - rightMargin(font);
+    qreal advance = QFontMetricsF(fitted).horizontalAdvance(text);
+    if (advance <= room || room <= 0)
+        return fitted;
+    int pixels = QFontInfo(font).pixelSize();
+    // Text widths follow the size closely but not exactly (hinting): one
+    // proportional step, then single pixels until the text fits.
+    pixels = std::max(1, int(std::floor(pixels * room / advance)));
+    fitted.setPixelSize(pixels);
+    while (pixels > 1 && QFontMetricsF(fitted).horizontalAdvance(text) > room)
+        fitted.setPixelSize(--pixels);
+    return fitted;
 }
 
 void Display::paintEvent(QPaintEvent*)
@@ -115,8 +148,8 @@ void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* tex
                             bool highlighted)
 {
     QPainter painter(this);
-    QColor background = palette().color(QPalette::Window);
-    QColor foreground = palette().color(QPalette::WindowText);
+    QColor background = palette().color(backgroundRole());
+    QColor foreground = palette().color(foregroundRole());
     if (highlighted) {
         background = palette().color(QPalette::Highlight);
         foreground = palette().color(QPalette::HighlightedText);
@@ -124,14 +157,20 @@ void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* tex
     painter.setBackground(background);
     painter.setPen(foreground);
 
-    if (labelId == 0 || !displayLabel(painter, rect, labelId, labelIndex))
+    // The number keeps clear of its label and fits the rest of the line.
+    qreal room = rect.width();
+    if (labelId == 0 || !displayLabel(painter, rect, labelId, labelIndex, &room))
         painter.fillRect(rect, background);
 
-    painter.setFont(m_numberFont);
-    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, numberText(text));
+    const QString shown = numberText(text);
+    const QFont font = fittedFont(m_numberFont, shown, room);
+    painter.setFont(font);
+    painter.drawText(rect.adjusted(0, 0, -rightMargin(m_numberFont), 0),
+                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 
-bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex)
+bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex,
+                           qreal* room)
 {
     char label[LabelTextSize];
     if (!LabelText(labelId, labelIndex, label))
@@ -141,18 +180,24 @@ bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelI
     painter.fillRect(rect, painter.background());
     painter.setFont(font());
     painter.drawText(LabelRect(rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    if (room) {
+        const QFontMetricsF metrics(font());
+        *room = rect.width() - 1 - metrics.horizontalAdvance(text) - metrics.averageCharWidth();
+    }
     return true;
 }
 
 void Display::displayMessage(const QRect& rect, const char* text, bool)
 {
     QPainter painter(this);
-    painter.setFont(m_messageFont);
-    painter.setPen(palette().color(QPalette::WindowText));
-    QColor background = palette().color(QPalette::Window);
-    painter.fillRect(rect, background);
-    if (text)
-        painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromLatin1(text));
+    painter.setPen(palette().color(foregroundRole()));
+    painter.fillRect(rect, palette().color(backgroundRole()));
+    if (!text)
+        return;
+    const QString shown = QString::fromLatin1(text);
+    painter.setFont(fittedFont(m_messageFont, shown, rect.width()));
+    painter.drawText(rect.adjusted(0, 0, -rightMargin(m_messageFont), 0),
+                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 
 void Display::displayAmortMessage(const QRect& rect)

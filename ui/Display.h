@@ -49,13 +49,21 @@ public:
     // and grouping of the preferences.
     QString numberText(const char* text) const;
 
+    // The font a text is drawn in to fit the width: the font, or a smaller
+    // size of it where the text would not fit with the margin at its right.
+    static QFont fittedFont(const QFont& font, const QString& text, qreal width);
+    // The room kept free between a number and the right edge of its line.
+    static int rightMargin(const QFont& font);
+
     // The painting operations; valid while the widget paints itself.
     void displayReg(const QRect& rect, int level);
     void displayUserReg(const QRect& rect, int reg);
     void displayValue(const QRect& rect, double value);
     void displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
                        bool highlighted);
-    bool displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex);
+    // Also gives the width left to the right of the label, when asked.
+    bool displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex,
+                      qreal* room = nullptr);
     void displayMessage(const QRect& rect, const char* text, bool flag = false);
     void displayAmortMessage(const QRect& rect);
 
@@ -64,6 +72,9 @@ signals:
     void displayTapped(int index, int x, int width);
 
 protected:
+    // Sets the number and message fonts; the owner sizes them.
+    void setNumberFont(const QFont& font);
+
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

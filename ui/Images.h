@@ -1,7 +1,6 @@
-// Pictures fetched by resource name, such as "tovrin/glyphs".
+// Pictures fetched by resource name, such as "tovrin/logo".
 #pragma once
 
-#include <QBitmap>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -10,11 +9,6 @@
 QImage LoadImage(const char* name);
 QPixmap LoadPixmap(const char* name);
 
-// A one-bit mask read from the file installed under the name: ink (black)
-// pixels are set.  Null when there is no such picture.
-QBitmap LoadBitmap(const char* name);
-
-// The same for names built at run time ("tovrin/status_%1_hires").
+// The same for names built at run time ("tovrin/userreg_%1").
 QImage LoadImage(const QString& name);
 QPixmap LoadPixmap(const QString& name);
-QBitmap LoadBitmap(const QString& name);

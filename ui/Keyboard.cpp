@@ -1,23 +1,12 @@
 #include "Keyboard.h"
 
-#include "Images.h"
+#include "Legends.h"
 
 #include "engine/Programmer.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-// Glyph cells of the two sheets; ten glyphs per sheet row.
-constexpr int GlyphWidth = 19;
-constexpr int GlyphHeight = 11;
-constexpr int HiresGlyphWidth = 33;
-constexpr int HiresGlyphHeight = 17;
-constexpr int GlyphsPerRow = 10;
-
-} // namespace
 
 ButtonStyle KeyButtonStyle(KeyOp code)
 {
@@ -32,9 +21,7 @@ ButtonStyle KeyButtonStyle(KeyOp code)
 }
 
 Keyboard::Keyboard(QWidget* parent)
-    : QWidget(parent),
-      glyphs(LoadBitmap("tovrin/glyphs")),
-      glyphsHires(LoadBitmap("tovrin/glyphs-hires"))
+    : QWidget(parent)
 {
     // The owner gives the real table before the keypad is shown; until then
     // the keys wear the default colours.
@@ -146,6 +133,27 @@ QRect Keyboard::buttonRect(int row, int col) const
                  buttonWidth, buttonHeight);
 }
 
+QRect Keyboard::keyRect(int row, int col) const
+{
+    if (row < 1 || row > rows || col < 1 || col > cols)
+        return QRect();
+    return buttonRect(row, col);
+}
+
+QPixmap Keyboard::makePicture(const QSize& size) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(palette().color(QPalette::Window));
+    return picture;
+}
+
+bool Keyboard::staleRatio(const QPixmap& picture) const
+{
+    return !picture.isNull() && !qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF());
+}
+
 void Keyboard::updateCell(int row, int col)
 {
     if (row && col)
@@ -232,12 +240,7 @@ void Keyboard::paintEvent(QPaintEvent*)
 
 void Keyboard::drawSunken(QPainter& target, int row, int col)
 {
-    QRect rect = buttonRect(row, col);
-    if (rect.width() <= 0 || rect.height() <= 0)
-        return;
-    QPixmap button(rect.size());
-    drawButtonBitmap(button, getKey(row, col, shifted), true);
-    target.drawPixmap(rect.topLeft(), button);
+    drawButton(target, buttonRect(row, col), getKey(row, col, shifted), true);
 }
 
 KeyOp Keyboard::faceCode(KeyOp code) const
@@ -249,51 +252,44 @@ KeyOp Keyboard::faceCode(KeyOp code) const
     return code;
 }
 
-bool Keyboard::usesHiresGlyphs(int width, int height)
-{
-    // The large cell must fit with two pixels to spare on every side.
-    return width - 4 >= HiresGlyphWidth && height - 4 >= HiresGlyphHeight;
-}
-
 void Keyboard::drawButtonBitmap(QPixmap& target, KeyOp code, bool highlighted)
 {
-    int w = target.width();
-    int h = target.height();
-    if (w <= 0 || h <= 0)
+    if (target.isNull())
+        return;
+    QPainter painter(&target);
+    drawButton(painter, QRect(QPoint(0, 0), target.deviceIndependentSize().toSize()), code, highlighted);
+}
+
+void Keyboard::drawButton(QPainter& painter, const QRect& rect, KeyOp code, bool highlighted)
+{
+    const int w = rect.width();
+    const int h = rect.height();
+    if (w <= 2 || h <= 2)
         return;
     code = faceCode(code);
     const ButtonColor& colors = buttonColors[KeyButtonStyle(code)];
+    const int x = rect.x();
+    const int y = rect.y();
 
-    QPainter p(&target);
-    p.setPen(highlighted ? colors.dark : colors.light);
-    p.drawLine(1, 0, w - 2, 0);
-    p.drawLine(0, 1, 0, h - 2);
-    p.setPen(highlighted ? colors.light : colors.dark);
-    p.drawLine(w - 1, 1, w - 1, h - 2);
-    p.drawLine(1, h - 1, w - 2, h - 1);
-    p.fillRect(1, 1, w - 2, h - 2, colors.background);
-    // The four corner pixels belong to the background around the key.
-    QColor around = palette().color(QPalette::Window);
-    p.setPen(around);
-    p.drawPoint(0, 0);
-    p.drawPoint(w - 1, 0);
-    p.drawPoint(0, h - 1);
-    p.drawPoint(w - 1, h - 1);
+    // One pixel of bevel, whole pixels at any device pixel ratio: light at
+    // the top and left, dark at the bottom and right (the other way round
+    // when sunken).  The four corner pixels belong to the window around it.
+    const QColor& topLeft = highlighted ? colors.dark : colors.light;
+    const QColor& bottomRight = highlighted ? colors.light : colors.dark;
+    painter.fillRect(x + 1, y + 1, w - 2, h - 2, colors.background);
+    painter.fillRect(x + 1, y, w - 2, 1, topLeft);
+    painter.fillRect(x, y + 1, 1, h - 2, topLeft);
+    painter.fillRect(x + w - 1, y + 1, 1, h - 2, bottomRight);
+    painter.fillRect(x + 1, y + h - 1, w - 2, 1, bottomRight);
+    const QColor around = palette().color(QPalette::Window);
+    for (QPoint corner : {QPoint(x, y), QPoint(x + w - 1, y), QPoint(x, y + h - 1), QPoint(x + w - 1, y + h - 1)})
+        painter.fillRect(corner.x(), corner.y(), 1, 1, around);
 
     if (code == KeyNone)
         return;
-    bool hires = usesHiresGlyphs(w, h);
-    const QBitmap& sheet = hires ? glyphsHires : glyphs;
-    int cellWidth = hires ? HiresGlyphWidth : GlyphWidth;
-    int cellHeight = hires ? HiresGlyphHeight : GlyphHeight;
-    QRect cell(int(code) % GlyphsPerRow * cellWidth, int(code) / GlyphsPerRow * cellHeight, cellWidth, cellHeight);
-    // A missing sheet, or a code without a glyph on it, leaves the key blank.
-    if (sheet.isNull() || !sheet.rect().contains(cell))
-        return;
-    int x = (w - cellWidth) / 2 - (highlighted ? 1 : 0);
-    int y = (h - cellHeight) / 2 - (highlighted ? 1 : 0);
-    // A bitmap draws its set pixels in the pen colour and leaves the rest.
-    p.setPen(colors.text);
-    p.setBackgroundMode(Qt::TransparentMode);
-    p.drawPixmap(QPoint(x, y), sheet, cell);
+    // A sunken key's legend moves one pixel up and to the left with it.
+    QRectF face(x + 1, y + 1, w - 2, h - 2);
+    if (highlighted)
+        face.translate(-1, -1);
+    DrawLegend(painter, code, face, colors.text);
 }

@@ -7,7 +7,7 @@
 #include "core/KeyOp.h"
 #include "core/State.h"
 
-#include <QBitmap>
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -16,6 +16,10 @@ class QPainter;
 
 // The colour style a key face is drawn in.
 ButtonStyle KeyButtonStyle(KeyOp code);
+
+// The smallest key that is still easy to hit and read, in pixels.
+constexpr int MinimumKeyWidth = 36;
+constexpr int MinimumKeyHeight = 28;
 
 class Keyboard : public QWidget {
     Q_OBJECT
@@ -75,15 +79,22 @@ public:
     virtual void highlightButton(int row, int col, bool keepPrevious);
     void highlightButton(int row, int col) { highlightButton(row, col, false); }
 
-    // Draws one button of the target's size: the key face of the code
-    // (after the comma and integer-mode substitutions), raised or sunken.
+    // The key at a cell in the current shift state, and the widget
+    // rectangle of its button (a large button's whole rectangle); an empty
+    // rectangle outside the grid.
+    KeyOp keyAt(int row, int col) { return getKey(row, col, shifted); }
+    QRect keyRect(int row, int col) const;
+
+    // Draws one button into the rectangle: the bevel, the face and the
+    // legend of the code (after the comma and integer-mode substitutions),
+    // raised or sunken.
+    void drawButton(QPainter& painter, const QRect& rect, KeyOp code, bool highlighted);
+    // The same over the whole of a picture of button size.
     void drawButtonBitmap(QPixmap& target, KeyOp code, bool highlighted);
     // The code whose face a key shows: the comma for the radix point when
     // the comma radix is set, the integer-mode key while integer functions
     // are in force.
     KeyOp faceCode(KeyOp code) const;
-    // True when a button of this size uses the high-resolution glyph sheet.
-    static bool usesHiresGlyphs(int width, int height);
 
 signals:
     void buttonPressed(KeyOp key);
@@ -93,6 +104,12 @@ protected:
     virtual QRect buttonRect(int row, int col) const;
     // The painter of the paint event in progress, or null.
     QPainter* activePainter() const { return painter; }
+    // A picture of the logical size for the keypad's screen: built at its
+    // device pixel ratio, filled with the window colour.
+    QPixmap makePicture(const QSize& size) const;
+    // Whether a cached picture was built for another device pixel ratio
+    // than the keypad's screen has now.
+    bool staleRatio(const QPixmap& picture) const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -120,8 +137,6 @@ protected:
     uint16_t highlightedRow = 0;
     uint16_t highlightedCol = 0;
     ButtonColor buttonColors[ButtonStyleCount];
-    QBitmap glyphs;
-    QBitmap glyphsHires;
 
 private:
     void drawSunken(QPainter& painter, int row, int col);

@@ -13,8 +13,11 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -39,7 +42,51 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
     return nullptr;
 }
 
+// The scale factor of --scale: a device pixel ratio from 0.5 to 8; 0 when
+// the text is none.
+double ParseScale(const char* text)
+{
+    double scale = 0;
+    const char* end = text + std::strlen(text);
+    auto [rest, error] = std::from_chars(text, end, scale);
+    if (error != std::errc() || rest != end || !(scale >= 0.5 && scale <= 8))
+        return 0;
+    return scale;
+}
+
+// The size of --size, "WxH" in pixels; an invalid size when the text is none.
+QSize ParseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    bool wide = false;
+    bool high = false;
+    const int width = parts.size() == 2 ? parts[0].toInt(&wide) : 0;
+    const int height = parts.size() == 2 ? parts[1].toInt(&high) : 0;
+    if (!wide || !high || width < 1 || height < 1 || width > 10000 || height > 10000)
+        return QSize();
+    return QSize(width, height);
+}
+
 } // namespace
+
+const char ScreenshotUsage[] = "--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT] [--window NAME]"
+                               " [--size WxH] [--scale F]";
+
+bool PrepareScreenshotPlatform(int argc, char** argv)
+{
+    bool wanted = false;
+    for (int i = 1; i < argc; ++i)
+        wanted = wanted || std::strcmp(argv[i], "--screenshot") == 0;
+    if (!wanted)
+        return false;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && ParseScale(argv[i + 1]) > 0)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+    }
+    return true;
+}
 
 QStringList ScreenshotWindows()
 {
@@ -83,6 +130,18 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
                 return false;
             }
             options->window = value;
+        } else if (arg == QLatin1String("--size")) {
+            options->size = ParseSize(value);
+            if (!options->size.isValid()) {
+                std::fprintf(stderr, "tovrin: the size %s is not WIDTHxHEIGHT in pixels\n", qPrintable(value));
+                return false;
+            }
+        } else if (arg == QLatin1String("--scale")) {
+            options->scale = ParseScale(value.toLatin1().constData());
+            if (options->scale <= 0) {
+                std::fprintf(stderr, "tovrin: the scale %s is not a number from 0.5 to 8\n", qPrintable(value));
+                return false;
+            }
         } else {
             std::fprintf(stderr, "tovrin: unknown option %s\n", qPrintable(arg));
             return false;
@@ -99,7 +158,7 @@ int RenderScreenshot(const ScreenshotOptions& options)
     UnPrefs.setFunction(unsigned(options.function));
 
     CalculatorForm window(nullptr, nullptr, Qt::Window);
-    window.resize(360, 560);
+    window.resize(options.size);
     window.show();
     for (QChar c : options.keys) {
         int key = c == QLatin1Char('\n') ? int(Qt::Key_Return) : int(c.toUpper().unicode());

@@ -2,6 +2,7 @@
 // documentation and for a look at the layout.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -12,10 +13,24 @@ struct ScreenshotOptions {
     QString keys;
     // "main", or one of the auxiliary windows and dialogs.
     QString window = QStringLiteral("main");
+    // The main window's size in pixels, and the device pixel ratio the
+    // picture is rendered at (0: the platform's own).
+    QSize size = QSize(360, 560);
+    double scale = 0;
 };
 
+// The options of a picture, as the usage line names them.
+extern const char ScreenshotUsage[];
+
+// Readies the platform for a picture when the command line asks for one,
+// which must happen before the application object exists: a picture is
+// rendered offscreen (unless QT_QPA_PLATFORM names a platform), at the
+// device pixel ratio of --scale.  Returns whether a picture was asked for.
+bool PrepareScreenshotPlatform(int argc, char** argv);
+
 // Reads `--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT]
-// [--window NAME]`; false with a message on standard error otherwise.
+// [--window NAME] [--size WxH] [--scale F]`; false with a message on
+// standard error otherwise.
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options);
 
 // Renders the window of a first start (the function and input mode chosen,

@@ -2,6 +2,15 @@
 
 #include <QPainter>
 
+namespace {
+
+// The size a key of a small keypad asks for: readable, and as large as the
+// keys of the main keypad in a window of the usual size.
+constexpr int NaturalKeyWidth = 64;
+constexpr int NaturalKeyHeight = 44;
+
+} // namespace
+
 SimpleKeyboard::SimpleKeyboard(QWidget* parent, int count, const KeyOp* map, bool horizontal)
     : Keyboard(parent)
 {
@@ -25,12 +34,11 @@ void SimpleKeyboard::setKeyMap(int count, const KeyOp* map)
     if (landscape) {
         rows = 1;
         cols = count;
-        setMinimumHeight(19);
     } else {
         rows = count;
         cols = 1;
-        setMinimumWidth(27);
     }
+    setMinimumKeySize();
     layoutButtons();
 }
 
@@ -40,7 +48,7 @@ void SimpleKeyboard::setFunctionMap(const FunctionMap* normal, const FunctionMap
     shiftedMap = shifted ? &(*shifted)[0][0] : normalMap;
     rows = 2;
     cols = 6;
-    setMinimumHeight(38);
+    setMinimumKeySize();
     layoutButtons();
 }
 
@@ -50,6 +58,12 @@ KeyOp SimpleKeyboard::getKey(int row, int col, bool shiftedState)
     if (!map || row < 1 || row > rows || col < 1 || col > cols)
         return KeyNone;
     return map[cols * (row - 1) + (col - 1)];
+}
+
+void SimpleKeyboard::setMinimumKeySize()
+{
+    setMinimumSize(cols * (MinimumKeyWidth + spacing), rows * (MinimumKeyHeight + spacing));
+    updateGeometry();
 }
 
 void SimpleKeyboard::resizeEvent(QResizeEvent* event)
@@ -80,17 +94,15 @@ void SimpleKeyboard::rebuildBitmaps()
 const QPixmap& SimpleKeyboard::picture(bool shiftedState)
 {
     QPixmap& result = pictures[shiftedState ? 1 : 0];
-    if (!result.isNull() || buttonWidth <= 0 || buttonHeight <= 0)
+    if ((!result.isNull() && !staleRatio(result)) || buttonWidth <= 0 || buttonHeight <= 0)
         return result;
-    result = QPixmap((spacing + buttonWidth) * cols, rows * (spacing + buttonHeight));
-    result.fill(palette().color(QPalette::Window));
+    result = makePicture(QSize((spacing + buttonWidth) * cols, rows * (spacing + buttonHeight)));
     QPainter painter(&result);
-    QPixmap button(buttonWidth, buttonHeight);
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
-            drawButtonBitmap(button, getKey(row, col, shiftedState), false);
-            painter.drawPixmap((col - 1) * (spacing + buttonWidth) + 1, (row - 1) * (spacing + buttonHeight) + 1,
-                               button);
+            QRect cell((col - 1) * (spacing + buttonWidth) + 1, (row - 1) * (spacing + buttonHeight) + 1,
+                       buttonWidth, buttonHeight);
+            drawButton(painter, cell, getKey(row, col, shiftedState), false);
         }
     }
     return result;
@@ -108,11 +120,5 @@ void SimpleKeyboard::drawKeyboard()
 
 QSize SimpleKeyboard::sizeHint() const
 {
-    // Keeps the 19 : 11 proportion of a glyph cell.
-    if (landscape) {
-        int unit = cols > 0 ? (width() - 2 * cols) / cols : 0;
-        return QSize(width(), unit / 19 * 11 + 8);
-    }
-    int unit = rows > 0 ? (height() - 2 * rows) / rows : 0;
-    return QSize(unit / 11 * 19 + 8, height());
+    return QSize(cols * (NaturalKeyWidth + spacing), rows * (NaturalKeyHeight + spacing));
 }

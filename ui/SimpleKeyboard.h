@@ -32,6 +32,8 @@ protected:
 
 private:
     void layoutButtons();
+    // Keeps every key at least the minimum key size.
+    void setMinimumKeySize();
     const QPixmap& picture(bool shiftedMap);
 
     const KeyOp* normalMap = nullptr;

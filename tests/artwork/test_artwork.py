@@ -22,32 +22,6 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 TOOL = os.path.join(ROOT, "tools", "make-artwork.py")
 RESOURCES = os.path.join(ROOT, "resources")
 
-# Every code the built-in key maps of the main keypad hold (function rows
-# of Standard to Conversion, normal and shifted, and the four main grids).
-KEY_MAP_CODES = {
-    54, 55, 56, 58, 66, 59, 166, 64, 65, 60, 61, 67, 177, 176,
-    69, 70, 71, 72, 73, 45, 36, 85, 79, 80, 81, 46,
-    77, 75, 76, 74, 83, 84, 78, 86, 88, 87, 82, 68,
-    89, 90, 91, 95, 97, 98, 96, 99, 100,
-    92, 93, 94, 104, 106, 108, 101, 102, 103, 105, 107, 109,
-    118, 112, 113, 119, 117, 111, 37, 126, 121, 128, 124, 110,
-    120, 114, 115, 116, 123, 127, 122, 129, 125,
-    130, 131, 13, 14, 15, 134, 132, 133, 10, 11, 12, 135,
-    141, 140, 167, 169, 171, 137, 138, 139, 168, 170, 172, 136,
-    142, 143, 154, 155, 159, 165, 145, 144, 156, 157, 158, 164,
-    146, 147, 160, 163, 150, 151, 149, 148, 162, 161, 152, 153,
-    30, 31, 27, 19, 18, 20, 47, 48, 7, 8, 9, 25, 49, 50, 4, 5, 6, 24,
-    52, 42, 1, 2, 3, 23, 53, 21, 0, 16, 26, 22,
-    29, 57, 28, 184, 174, 175, 35, 51, 44, 173,
-    33, 34, 38, 40, 43, 39, 41, 32,
-}
-# Glyph-only codes: the comma radix point and the integer-mode faces.
-GLYPH_ONLY_CODES = {17, 178, 179, 180, 181, 182, 183}
-HIGHEST_CODE = 184
-STATUS_COUNTS = {"input": 2, "mem": 1, "prefix": 7, "enter": 1, "hyp": 1,
-                 "trig": 2, "begin": 1, "int": 3}
-
-
 def load_tool():
     module_spec = importlib.util.spec_from_file_location("make_artwork", TOOL)
     module = importlib.util.module_from_spec(module_spec)
@@ -58,8 +32,7 @@ def load_tool():
 def read_png(path):
     """Decode a PNG; return (width, height, bit depth, colour type, rows).
 
-    Rows are lists of samples: for 1-bit greyscale one 0/1 value per pixel,
-    for RGBA one (r, g, b, a) tuple per pixel.
+    Rows are lists of samples: one (r, g, b, a) tuple per pixel.
     """
     with open(path, "rb") as f:
         data = f.read()
@@ -77,7 +50,7 @@ def read_png(path):
         pos += 12 + length
     width, height, depth, ctype, _, _, interlace = header
     assert interlace == 0
-    channels = {0: 1, 6: 4}[ctype]
+    channels = {6: 4}[ctype]
     bpp = max(1, channels * depth // 8)
     stride = (width * channels * depth + 7) // 8
     raw = zlib.decompress(idat)
@@ -100,23 +73,9 @@ def read_png(path):
                 pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
                 pred = a if pa <= pb and pa <= pc else (b if pb <= pc else c)
                 cur[i] = (cur[i] + pred) & 0xFF
-        if depth == 1:
-            rows.append([(cur[x // 8] >> (7 - x % 8)) & 1 for x in range(width)])
-        else:
-            rows.append([tuple(cur[x * 4:x * 4 + 4]) for x in range(width)])
+        rows.append([tuple(cur[x * 4:x * 4 + 4]) for x in range(width)])
         prior = cur
     return width, height, depth, ctype, rows
-
-
-def cell(rows, code, size):
-    """The pixels of glyph *code* cut from a decoded sheet; 1 = ink."""
-    w, h = size
-    left, top = (code % 10) * w, (code // 10) * h
-    return tuple(tuple(1 - rows[top + y][left + x] for x in range(w)) for y in range(h))
-
-
-def ink(pixels):
-    return sum(map(sum, pixels))
 
 
 class GeneratorOutputTest(unittest.TestCase):
@@ -132,112 +91,14 @@ class GeneratorOutputTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as tmp:
             copy = os.path.join(tmp, "resources")
             shutil.copytree(RESOURCES, copy)
-            with open(os.path.join(copy, "tovrin", "glyphs.png"), "ab") as f:
+            with open(os.path.join(copy, "tovrin", "logo.png"), "ab") as f:
                 f.write(b"\0")
             os.remove(os.path.join(copy, "copy.png"))
             result = self.run_tool("--check", copy)
         self.assertEqual(result.returncode, 1)
-        self.assertIn("tovrin/glyphs.png", result.stdout)
+        self.assertIn("tovrin/logo.png", result.stdout)
         self.assertIn("copy.png", result.stdout)
         self.assertNotIn("paste.png", result.stdout)
-
-
-class GlyphSheetTest(unittest.TestCase):
-    SHEETS = {"glyphs.png": (19, 11), "glyphs-hires.png": (33, 17)}
-
-    @classmethod
-    def setUpClass(cls):
-        cls.sheets = {}
-        for name in cls.SHEETS:
-            cls.sheets[name] = read_png(os.path.join(RESOURCES, "tovrin", name))
-        cls.tool = load_tool()
-        cls.table = cls.tool.read_glyph_table()
-
-    def test_size_and_one_bit_greyscale(self):
-        for name, (w, h) in self.SHEETS.items():
-            width, height, depth, ctype, _ = self.sheets[name]
-            self.assertEqual((width, height), (10 * w, 19 * h), name)
-            self.assertEqual((depth, ctype), (1, 0), name)
-
-    def test_ink_is_black_on_white(self):
-        # Labels cover a small part of the sheet; an inverted mask would not.
-        for name, (width, height, _, _, rows) in self.sheets.items():
-            black = sum(row.count(0) for row in rows)
-            self.assertLess(black, width * height // 4, name)
-
-    def test_every_key_code_has_a_glyph(self):
-        # User keys may hold any code, so every code up to the highest needs
-        # a face; the built-in maps and glyph-only codes are named explicitly.
-        required = KEY_MAP_CODES | GLYPH_ONLY_CODES | set(range(HIGHEST_CODE + 1))
-        for name, size in self.SHEETS.items():
-            rows = self.sheets[name][4]
-            for code in sorted(required):
-                self.assertGreater(ink(cell(rows, code, size)), 0, (name, code))
-
-    def test_unused_cells_are_empty(self):
-        for name, size in self.SHEETS.items():
-            rows = self.sheets[name][4]
-            for code in range(HIGHEST_CODE + 1, 190):
-                self.assertEqual(ink(cell(rows, code, size)), 0, (name, code))
-
-    def test_different_labels_have_different_faces(self):
-        # Catches glyphs drawn into the wrong cell or copied over another.
-        for name, size in self.SHEETS.items():
-            rows = self.sheets[name][4]
-            seen = {}
-            for code, (large, small) in sorted(self.table.items()):
-                text = large if size == (33, 17) else small
-                face = cell(rows, code, size)
-                if face in seen:
-                    self.assertEqual(seen[face][1], text, (name, code, seen[face][0]))
-                seen.setdefault(face, (code, text))
-
-    def test_integer_faces_differ_from_ordinary_ones(self):
-        pairs = [(19, 178), (57, 179), (22, 180), (23, 181), (24, 182), (25, 183)]
-        for name, size in self.SHEETS.items():
-            rows = self.sheets[name][4]
-            for plain, integer in pairs:
-                self.assertNotEqual(cell(rows, plain, size), cell(rows, integer, size))
-
-    def test_glyphs_stay_inside_their_cells(self):
-        # Each cell of the sheet must be exactly the label drawn on its own,
-        # so no glyph spills into a neighbour.
-        for name, size in self.SHEETS.items():
-            rows = self.sheets[name][4]
-            for code, (large, small) in self.table.items():
-                text = large if size == (33, 17) else small
-                alone = self.tool.glyph_cell(text, size)
-                expected = tuple(tuple(alone.get(x, y) for x in range(size[0]))
-                                 for y in range(size[1]))
-                self.assertEqual(cell(rows, code, size), expected, (name, code))
-
-    def test_label_too_long_for_its_cell_is_refused(self):
-        with self.assertRaises(ValueError):
-            self.tool.glyph_cell("MEMORY", (19, 11))
-
-    def test_unknown_character_is_refused(self):
-        with self.assertRaises(KeyError):
-            self.tool.glyph_cell("\u263a", (19, 11))
-
-
-class StatusImageTest(unittest.TestCase):
-    def test_height_and_equal_glyph_slots(self):
-        for name, count in STATUS_COUNTS.items():
-            path = os.path.join(RESOURCES, "tovrin", "status_%s_hires.png" % name)
-            width, height, depth, ctype, rows = read_png(path)
-            self.assertEqual((height, depth, ctype), (11, 1, 0), name)
-            self.assertEqual(width % count, 0, name)
-            slot = width // count
-            faces = []
-            for i in range(count):
-                face = tuple(tuple(1 - rows[y][x] for x in range(i * slot, (i + 1) * slot))
-                             for y in range(height))
-                self.assertGreater(ink(face), 0, (name, i))
-                # A glyph must not run into the next slot.
-                self.assertEqual(sum(face[y][0] + face[y][-1] for y in range(height)), 0,
-                                 (name, i))
-                faces.append(face)
-            self.assertEqual(len(set(faces)), count, name)
 
 
 class ColourIconTest(unittest.TestCase):
@@ -346,11 +207,22 @@ class ResourceListTest(unittest.TestCase):
                     present.add(os.path.relpath(os.path.join(folder, f), RESOURCES)
                                 .replace(os.sep, "/"))
         self.assertEqual(listed, present)
-        for needed in ("tovrin/glyphs.png", "tovrin/glyphs-hires.png", "copy.png",
-                       "paste.png", "tovrin/logo.png", "tovrin/status_trig_hires.png",
-                       "tovrin/userreg_9.png", "tovrin/function_user.png",
+        for needed in ("copy.png", "paste.png", "tovrin/logo.png", "tovrin/userreg_9.png",
+                       "tovrin/function_user.png",
                        "icons/hicolor/48x48/apps/io.github.tovrin.Tovrin.png"):
             self.assertIn(needed, listed)
+
+    def test_legends_are_text_not_pictures(self):
+        # The key legends and the status indicators are drawn at run time:
+        # no picture of them may come back.
+        listed = " ".join(f.text for f in ET.parse(os.path.join(RESOURCES, "tovrin.qrc")).getroot()
+                          .iter("file"))
+        self.assertNotIn("glyph", listed)
+        self.assertNotIn("status_", listed)
+
+    def test_unknown_character_is_refused(self):
+        with self.assertRaises(KeyError):
+            load_tool().ink_mask("\u263a")
 
 
 if __name__ == "__main__":

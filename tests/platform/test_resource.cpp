@@ -22,7 +22,7 @@ TEST(ResourceTest, LoadsPixmapsAndImages)
 
 TEST(ResourceTest, FindsTheProgramsArtworkByItsNames)
 {
-    const char* names[] = {"tovrin/logo", "tovrin/glyphs", "tovrin/function_standard", "copy", "paste"};
+    const char* names[] = {"tovrin/logo", "tovrin/userreg_0", "tovrin/function_standard", "copy", "paste"};
     for (const char* name : names) {
         EXPECT_FALSE(Resource::findPixmap(QLatin1String(name)).isEmpty()) << name;
         EXPECT_FALSE(Resource::loadImage(QLatin1String(name)).isNull()) << name;

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QTest>
+#include <QWidget>
 
 class ApplicationIconTest : public QObject {
     Q_OBJECT
@@ -15,8 +16,11 @@ private slots:
 
     void windowIconHasEveryThemeSize()
     {
+        // The icon comes once the main window's first frame is up.
+        QWidget window;
+        qobject_cast<Application*>(qApp)->showMainWidget(&window, true);
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QIcon icon = QApplication::windowIcon();
-        QVERIFY(!icon.isNull());
         const QList<QSize> sizes = icon.availableSizes();
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));

@@ -1,36 +1,55 @@
-// The display: layout of its lines and status strip, indicator placement
-// and glyphs, and the number text it draws.
+// The display: layout of its lines and status strip, the indicators, and
+// the number text it draws, which grows with the display and always fits.
 #include "core/State.h"
 #include "engine/Operators.h"
 #include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "ui/AdvancedDisplay.h"
-#include "ui/Images.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 
-int GlyphWidth(int indicator)
+// The box of the pixels of the rectangle that differ from the background
+// colour; empty when there are none.
+QRect InkBox(const QImage& image, const QRect& rect, QRgb background)
 {
-    int codes = 0;
-    for (uint16_t code : StatusIndicators[indicator].codes)
-        codes += code != 0;
-    QByteArray name = QByteArray("tovrin/status_") + StatusIndicators[indicator].name + "_hires";
-    return LoadBitmap(name.constData()).width() / codes;
-}
-
-// Whether any pixel of the rectangle differs from the background colour.
-bool Inked(const QImage& image, const QRect& rect, QRgb background)
-{
+    QRect box;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
             if (image.pixel(x, y) != background)
-                return true;
-    return false;
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool Inked(const QImage& image, const QRect& rect, QRgb background)
+{
+    return !InkBox(image, rect, background).isEmpty();
+}
+
+QRgb Background(const QWidget& widget)
+{
+    return widget.palette().color(widget.backgroundRole()).rgb();
+}
+
+// A display of the size, painted.
+QImage Painted(AdvancedDisplay& display, QSize size)
+{
+    display.resize(size);
+    display.show();
+    return display.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Type(const char* text)
+{
+    UnPrefs.setEntering(true);
+    std::memset(UnPrefs.entryText, 0, EntryTextSize);
+    std::memcpy(UnPrefs.entryText, text, std::strlen(text));
 }
 
 } // namespace
@@ -40,50 +59,47 @@ class DisplayTest : public QObject {
 private slots:
     void init() { ResetCalculator(); }
 
-    void heightFollowsLines()
+    void twoLinesAskForMoreRoom()
     {
         AdvancedDisplay display;
-        int spacing = QFontMetrics(display.numberFont()).lineSpacing();
-        QCOMPARE(display.getLines(), 1);
-        QCOMPARE(display.height(), spacing + 13);
+        const int one = display.minimumSizeHint().height();
+        const int stretch = display.sizePolicy().verticalStretch();
         display.setLines(2);
-        QCOMPARE(display.height(), 2 * spacing + 13);
+        QVERIFY(display.minimumSizeHint().height() > one);
+        QVERIFY(display.sizePolicy().verticalStretch() > stretch);
+        QCOMPARE(display.minimumHeight(), display.minimumSizeHint().height());
     }
 
     void twoLineLayout()
     {
         Prefs.setTwoLineDisplay(true);
         AdvancedDisplay display;
-        display.resize(240, display.height());
-        display.show();
-        QFontMetrics metrics(display.numberFont());
-        QCOMPARE(display.yRect(), QRect(0, 0, 240, metrics.height()));
-        QCOMPARE(display.xRect(), QRect(0, metrics.lineSpacing(), 240, metrics.height()));
-        QCOMPARE(display.statusRect(), QRect(0, 2 * metrics.lineSpacing(), 240, 11));
+        Painted(display, QSize(240, 120));
+        // Y above X, as high as each other, the strip below, all inside the
+        // frame.
+        QCOMPARE(display.yRect().height(), display.xRect().height());
+        QCOMPARE(display.yRect().bottom() + 1, display.xRect().top());
+        QCOMPARE(display.xRect().bottom() + 1, display.statusRect().top());
+        QVERIFY(display.statusRect().height() >= 12);
+        QVERIFY(display.yRect().top() > 0 && display.statusRect().bottom() < 119);
+        QVERIFY(display.rect().adjusted(1, 1, -1, -1).contains(display.xRect().united(display.statusRect())));
     }
 
-    void indicatorsAreSpreadFromTheLeftEdge()
+    void indicatorsShareTheStripWithRoomForShift()
     {
         AdvancedDisplay display;
-        display.resize(240, display.height());
-        display.show();
-        int total = 0;
+        Painted(display, QSize(360, 90));
+        const QRect strip = display.statusRect();
+        const int slot = strip.width() / StatusSlotCount;
         for (int i = 0; i < StatusIndicatorCount; ++i)
-            total += GlyphWidth(i);
-        QVERIFY(total > 0);
-        int gap = (240 - total) / 7;
-        int x = 0;
-        for (int i = 0; i < StatusIndicatorCount; ++i) {
-            const QRect& r = StatusIndicators[i].rect;
-            QCOMPARE(r.x(), x);
-            QCOMPARE(r.width(), GlyphWidth(i));
-            QCOMPARE(r.y(), display.statusRect().y());
-            QCOMPARE(r.height(), 11);
-            x += r.width() + gap;
-        }
-        // The remainder of the division stays at the right.
-        QVERIFY(StatusIndicators[7].rect.right() < 240);
-        QVERIFY(240 - StatusIndicators[7].rect.right() - 1 < 7);
+            QCOMPARE(StatusIndicators[i].rect, QRect(strip.x() + i * slot, strip.y(), slot, strip.height()));
+        // A slot's worth stays free at the right end.
+        QVERIFY(strip.right() - StatusIndicators[StatusIndicatorCount - 1].rect.right() >= slot);
+        // The widest state fits its slot at the strip's font.
+        QFontMetrics metrics(display.statusFont());
+        for (const StatusState& state : StatusStates)
+            QVERIFY(metrics.horizontalAdvance(QLatin1String(state.text)) < slot);
+        QVERIFY(metrics.height() <= strip.height());
     }
 
     void statusIndicators_data()
@@ -120,23 +136,62 @@ private slots:
         case 9: UnPrefs.setBase(BaseHexadecimal); break;
         }
         AdvancedDisplay display;
-        display.resize(240, display.height());
-        display.show();
-        QImage image = display.grab().toImage();
-        QRgb background = display.palette().color(QPalette::Window).rgb();
+        QImage image = Painted(display, QSize(360, 90));
         for (int i = 0; i < StatusIndicatorCount; ++i) {
             bool expected = i == indicator;
-            QVERIFY2(Inked(image, StatusIndicators[i].rect, background) == expected, StatusIndicators[i].name);
+            QVERIFY2(Inked(image, StatusIndicators[i].rect, Background(display)) == expected,
+                     StatusIndicators[i].name);
         }
     }
 
     void blankStripAtFirstStart()
     {
         AdvancedDisplay display;
-        display.resize(240, display.height());
-        display.show();
-        QImage image = display.grab().toImage();
-        QVERIFY(!Inked(image, display.statusRect(), display.palette().color(QPalette::Window).rgb()));
+        QImage image = Painted(display, QSize(360, 90));
+        QVERIFY(!Inked(image, display.statusRect(), Background(display)));
+    }
+
+    void numberGrowsWithTheDisplay()
+    {
+        AdvancedDisplay small;
+        AdvancedDisplay large;
+        const QImage smallImage = Painted(small, QSize(360, 85));
+        const QImage largeImage = Painted(large, QSize(720, 170));
+        const QRect inkSmall = InkBox(smallImage, small.xRect(), Background(small));
+        const QRect inkLarge = InkBox(largeImage, large.xRect(), Background(large));
+        QVERIFY(inkSmall.height() > 20);
+        QVERIFY(inkLarge.height() > 1.8 * inkSmall.height());
+    }
+
+    void numberAlwaysFits_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("binary");
+        QTest::newRow("32 binary digits") << QByteArray("10110011100011110000111110000011") << true;
+        QTest::newRow("grouped decimal") << QByteArray("-123456789012.34") << false;
+        QTest::newRow("exponent") << QByteArray("-8.8888888888e-88") << false;
+        QTest::newRow("one digit") << QByteArray("8") << false;
+    }
+
+    // At any width the whole number shows, with room between its last
+    // digit and the right edge, and between its first and the left edge.
+    void numberAlwaysFits()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, binary);
+        if (binary)
+            UnPrefs.setBase(BaseBinary);
+        Type(text.constData());
+        for (int width : {120, 230, 360, 720, 1400}) {
+            AdvancedDisplay display;
+            const QImage image = Painted(display, QSize(width, width / 4));
+            const QRect line = display.xRect();
+            const QRect ink = InkBox(image, line, Background(display));
+            QVERIFY2(!ink.isEmpty(), qPrintable(QString::number(width)));
+            QVERIFY2(ink.right() <= line.right() - 2, qPrintable(QString::number(width)));
+            QVERIFY2(ink.left() >= line.left() + 2, qPrintable(QString::number(width)));
+            QVERIFY2(ink.top() > line.top() && ink.bottom() < line.bottom(), qPrintable(QString::number(width)));
+        }
     }
 
     void numberText_data()
@@ -172,8 +227,7 @@ private slots:
     void tapReportsPointAndWidth()
     {
         AdvancedDisplay display;
-        display.resize(240, display.height());
-        display.show();
+        Painted(display, QSize(240, 60));
         QSignalSpy spy(&display, &Display::displayTapped);
         QTest::mouseClick(&display, Qt::LeftButton, {}, QPoint(0, 5));
         QCOMPARE(spy.count(), 1);

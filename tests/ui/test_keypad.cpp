@@ -3,7 +3,6 @@
 #include "core/State.h"
 #include "engine/Reset.h"
 #include "ui/AdvancedKeyboard.h"
-#include "ui/Images.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -40,16 +39,6 @@ QImage grabKeypad(QWidget& keypad)
     return keypad.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A keypad that can draw without its glyph sheets.
-class BareKeyboard : public AdvancedKeyboard {
-public:
-    void dropGlyphs()
-    {
-        glyphs = QBitmap();
-        glyphsHires = QBitmap();
-    }
-};
-
 int textPixels(const QPixmap& button, const QColor& text)
 {
     QImage image = button.toImage();
@@ -81,7 +70,8 @@ private slots:
         QTest::addColumn<int>("top");
         QTest::newRow("exact") << QSize(240, 280) << 38 << 38 << 0 << 0;
         QTest::newRow("spare pixels") << QSize(245, 290) << 38 << 39 << 2 << 1;
-        QTest::newRow("small") << QSize(100, 100) << 14 << 12 << 2 << 1;
+        // Never smaller than keys of 36 x 28.
+        QTest::newRow("below the minimum") << QSize(100, 100) << 36 << 28 << 0 << 0;
     }
 
     void geometry()
@@ -344,53 +334,7 @@ private slots:
         QCOMPARE(spy.at(0).at(0).value<KeyOp>(), KeyPoint);
     }
 
-    void glyphSheetBySize_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("hires");
-        QTest::addColumn<bool>("highlighted");
-        QTest::newRow("37x21") << QSize(37, 21) << true << false;
-        QTest::newRow("37x21 sunken") << QSize(37, 21) << true << true;
-        QTest::newRow("50x40") << QSize(50, 40) << true << false;
-        QTest::newRow("36x21") << QSize(36, 21) << false << false;
-        QTest::newRow("37x20") << QSize(37, 20) << false << false;
-        QTest::newRow("36x20 sunken") << QSize(36, 20) << false << true;
-        QTest::newRow("23x15") << QSize(23, 15) << false << false;
-    }
-
-    void glyphSheetBySize()
-    {
-        QFETCH(QSize, size);
-        QFETCH(bool, hires);
-        QFETCH(bool, highlighted);
-        QBitmap sheet = LoadBitmap(hires ? "tovrin/glyphs-hires" : "tovrin/glyphs");
-        QVERIFY(!sheet.isNull());
-        QSize cell = hires ? QSize(33, 17) : QSize(19, 11);
-        KeyOp code = KeySquareRoot;
-        QImage glyph = sheet.toImage().copy(QRect(QPoint(code % 10 * cell.width(), code / 10 * cell.height()), cell));
-        AdvancedKeyboard keypad;
-        QPixmap button(size);
-        keypad.drawButtonBitmap(button, code, highlighted);
-        QImage image = button.toImage();
-        QColor text = keypad.getButtonColor(StyleStandard).text;
-        QPoint origin((size.width() - cell.width()) / 2, (size.height() - cell.height()) / 2);
-        if (highlighted)
-            origin -= QPoint(1, 1);
-        int ink = 0;
-        for (int y = 0; y < cell.height(); ++y) {
-            for (int x = 0; x < cell.width(); ++x) {
-                bool set = qGray(glyph.pixel(x, y)) < 128;
-                ink += set;
-                QPoint at = origin + QPoint(x, y);
-                if (at.x() < 1 || at.y() < 1 || at.x() > size.width() - 2 || at.y() > size.height() - 2)
-                    continue;
-                QCOMPARE(image.pixelColor(at) == text, set);
-            }
-        }
-        QVERIFY(ink > 0);
-    }
-
-    void codesWithoutGlyphDrawBlank()
+    void codesWithoutLegendDrawBlank()
     {
         AdvancedKeyboard keypad;
         QPixmap button(40, 24);
@@ -431,18 +375,6 @@ private slots:
         };
         for (auto [code, style] : cases)
             QCOMPARE(KeyButtonStyle(code), style);
-    }
-
-    void missingGlyphSheetsDrawPlainKeys()
-    {
-        BareKeyboard keypad;
-        keypad.dropGlyphs();
-        keypad.resize(240, 280);
-        keypad.show();
-        QImage image = grabKeypad(keypad);
-        QPixmap cell = QPixmap::fromImage(image.copy(cellRect(keypad, 4, 3)));
-        QCOMPARE(textPixels(cell, keypad.getButtonColor(StyleNumber).text), 0);
-        QCOMPARE(cell.toImage().pixelColor(5, 5), keypad.getButtonColor(StyleNumber).background);
     }
 
     void colourTableRecolours()

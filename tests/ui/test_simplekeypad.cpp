@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(keypad.getButtonWidth(), 38);
         QCOMPARE(keypad.getLeft(), 0);
         QCOMPARE(keypad.getTop(), 0);
-        QCOMPARE(keypad.minimumWidth(), 27);
+        QCOMPARE(keypad.minimumSize(), QSize(38, 120));
         QSignalSpy spy(&keypad, &Keyboard::buttonPressed);
         for (int row = 1; row <= 4; ++row)
             tap(&keypad, cellCentre(keypad, row, 1));
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(spy.at(2).at(0).value<KeyOp>(), KeyClearStack);
         // Shifted shows the same keys.
         QCOMPARE(keypad.getKey(2, 1, true), KeySwapXY);
-        QCOMPARE(keypad.sizeHint(), QSize(28 / 11 * 19 + 8, 120));
+        QCOMPARE(keypad.sizeHint(), QSize(66, 4 * 46));
     }
 
     void horizontalStrip()
@@ -69,8 +69,8 @@ private slots:
         QCOMPARE(keypad.getButtonWidth(), 48);
         QCOMPARE(keypad.getButtonHeight(), 28);
         QCOMPARE(keypad.getLeft(), 1);
-        QCOMPARE(keypad.minimumHeight(), 19);
-        QCOMPARE(keypad.sizeHint(), QSize(203, 48 / 19 * 11 + 8));
+        QCOMPARE(keypad.minimumSize(), QSize(4 * 38, 30));
+        QCOMPARE(keypad.sizeHint(), QSize(4 * 66, 46));
         int row, col;
         QVERIFY(keypad.getRowCol(cellCentre(keypad, 1, 4).x(), 15, row, col));
         QCOMPARE(col, 4);
@@ -86,8 +86,9 @@ private slots:
         QVERIFY(keypad.getLandscape());
         QCOMPARE(keypad.getRows(), 2);
         QCOMPARE(keypad.getCols(), 6);
-        QCOMPARE(keypad.minimumHeight(), 38);
-        QCOMPARE(keypad.getButtonWidth(), 28);
+        // Never narrower than keys of 36 pixels.
+        QCOMPARE(keypad.minimumSize(), QSize(6 * 38, 60));
+        QCOMPARE(keypad.getButtonWidth(), 36);
         QCOMPARE(keypad.getButtonHeight(), 28);
         QImage normal = keypad.grab().toImage();
         keypad.setShifted(true);
@@ -137,7 +138,7 @@ private slots:
         SimpleKeyboard empty(nullptr, 0, nullptr, true);
         empty.resize(50, 20);
         empty.show();
-        QCOMPARE(empty.sizeHint(), QSize(50, 8));
+        QCOMPARE(empty.sizeHint(), QSize(0, 46));
         empty.grab();
     }
 };
