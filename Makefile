@@ -58,12 +58,13 @@ fuzz:
 fuzz-ci:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=45
 
-# Benchmarks of the engine, the formatter and the window.
+# Benchmarks of the engine, the formatter and the window; start-up is timed
+# on a virtual X display.
 bench:
-	@scripts/install-deps libbenchmark-dev
+	@scripts/install-deps libbenchmark-dev xvfb xauth
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTOVRIN_BENCH=ON > /dev/null
 	@MAKEFLAGS= cmake --build build-bench -j $(JOBS) --target benchmarks
-	@build-bench/benchmarks
+	@xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/benchmarks
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench

@@ -61,8 +61,8 @@ namespace {
 // the lines and the strip keep a gap inside it.
 constexpr int FrameLine = 1;
 // The smallest line and strip heights, in pixels.
-constexpr int MinimumLineHeight = 24;
-constexpr int MinimumStripHeight = 12;
+constexpr int MinimumLineHeight = 28;
+constexpr int MinimumStripHeight = 16;
 
 // The strip's share of the inside of the display.
 qreal StripShare(int lines)
