@@ -8,6 +8,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -97,25 +98,58 @@ QString LegendFamily()
     return family;
 }
 
+// The glyphs of a text without combining marks, one after the other with
+// the font's kerning: what shaping gives for such a text, for less work.
+QGlyphRun PlainGlyphs(const QString& text, const QFont& font)
+{
+    static QRawFont raw;
+    if (!raw.isValid() || raw.pixelSize() != font.pixelSize())
+        raw = QRawFont::fromFont(font);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    QPointF pen;
+    for (const QPointF& advance : advances) {
+        positions.append(pen);
+        pen += advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return run;
+}
+
 // The legend of a code, shaped in the font unless it already is.
 const Legend& Shaped(KeyOp code, const QFont& font)
 {
     Legend& legend = Table().legends[size_t(code)];
     if (legend.pixels == font.pixelSize())
         return legend;
-    QTextLayout layout(legend.shown, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
     legend.glyphs.clear();
     legend.ink = QRectF();
-    for (QGlyphRun run : layout.glyphRuns()) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& position : positions)
-            position.ry() -= line.ascent();
-        run.setPositions(positions);
-        legend.ink |= run.boundingRect();
-        legend.glyphs.append(run);
+    if (std::none_of(legend.shown.begin(), legend.shown.end(), [](QChar c) { return c.isMark(); })) {
+        legend.glyphs.append(PlainGlyphs(legend.shown, font));
+    } else {
+        // Combining marks take their place over their letter from the
+        // font's layout tables.
+        QTextLayout layout(legend.shown, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        for (QGlyphRun run : layout.glyphRuns()) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& position : positions)
+                position.ry() -= line.ascent();
+            run.setPositions(positions);
+            legend.glyphs.append(run);
+        }
+    }
+    for (const QGlyphRun& run : legend.glyphs) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            legend.ink |= run.rawFont().boundingRect(glyphs[i]).translated(positions[i]);
     }
     legend.pixels = font.pixelSize();
     return legend;
