@@ -36,7 +36,7 @@ enum StatusIndicatorId {
 
 // One state an indicator shows: its text, and the condition on the
 // calculator's state under which it shows.  An indicator's states are listed
-// in the order of its glyphs, and at most one of them holds at a time.
+// in the order of its status codes, and at most one of them holds at a time.
 struct StatusState {
     StatusIndicatorId indicator;
     const char* text;
