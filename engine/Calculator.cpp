@@ -265,6 +265,30 @@ bool HandleButton(KeyOp key)
     return handled;
 }
 
+PastedNumber PasteNumber(std::string_view text)
+{
+    const PastedNumber number = ReadPastedNumber(text, UnPrefs.base(), Prefs.commaRadix(),
+                                                 IntegerUnitDefaultS32(IntegerUnit(UnPrefs.stackLabel[0])));
+    if (number.refusal != PasteAccepted)
+        return number;
+    SaveSnapshot();
+    LiftStackForNewValue();
+    UnPrefs.setEntering(false);
+    StoreX(number.value);
+    // A value without a label is a signed 32-bit word wherever it is shown
+    // or used, when that is the preferred word too; any other word goes
+    // with the value.
+    const bool plainWord = number.wordLabel == LabelS32 && IntegerUnit(0) == LabelS32;
+    LabelX(plainWord ? 0 : number.wordLabel);
+    UnPrefs.setLiftEnabled(true);
+    SaveUndo();
+    // A waiting prefix goes on waiting; its key's undo step starts here,
+    // after the paste.
+    if (!NoPrefixWaiting())
+        SaveSnapshot();
+    return number;
+}
+
 bool HandlePrefix(KeyOp key)
 {
     bool consumed = false;

@@ -2,12 +2,23 @@
 #pragma once
 
 #include "core/KeyOp.h"
+#include "format/PastedNumber.h"
+
+#include <string_view>
 
 // Processes one key: takes the undo snapshot, offers the key to the
 // handlers in order, handles digits, clearing and stack keys itself, settles
 // number entry and stack lift, and records the undo step.  True when the key
 // was accepted.
 bool HandleButton(KeyOp key);
+
+// Pastes UTF-8 `text` into X when it is exactly one number of the current
+// base, radix mark and word (X's word: its own word label, else the
+// integerSize preference): the stack lifts as for a recalled value, an open
+// entry ends, in the integer bases X carries the word (unless it is the
+// signed 32-bit word that a value without a label is anyway), and the
+// paste is one undo step.  A refused text changes nothing; the result says why.
+PastedNumber PasteNumber(std::string_view text);
 
 // Display-format prefix keys and the digit that completes them.
 bool HandlePrefix(KeyOp key);

@@ -1,6 +1,5 @@
 #include "core/State.h"
 #include "engine/Calculator.h"
-#include "engine/Stack.h"
 #include "engine/Undo.h"
 #include "platform/Resource.h"
 #include "ui/AdvancedDisplay.h"
@@ -21,14 +20,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "engine/Programmer.h"
-#include "format/Format.h"
 
 namespace {
 
@@ -57,6 +56,9 @@ constexpr int CtrlC = 3;
 constexpr int CtrlV = 22;
 constexpr int CtrlY = 25;
 constexpr int CtrlZ = 26;
+
+// How long the notice line stays, in milliseconds.
+constexpr int NoticeTime = 4000;
 
 // What a display tap opens.
 enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters };
@@ -116,7 +118,31 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     // Both grow with the window, by the stretch of their size policies.
     layout->addWidget(m_keyboard);
 
+    // The notice lies over the top of the keypad, just under the display,
+    // so that showing it moves nothing.
+    m_notice = new QLabel(central);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(4);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setBackgroundRole(QPalette::ToolTipBase);
+    m_notice->setForegroundRole(QPalette::ToolTipText);
+    m_notice->hide();
+    m_noticeTimer = new QTimer(this);
+    m_noticeTimer->setSingleShot(true);
+    connect(m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
+
     showQuickSwitch(Prefs.quickSwitch());
+}
+
+void CalculatorForm::showNotice(const QString& text)
+{
+    m_notice->setText(text);
+    const int width = m_notice->parentWidget()->width();
+    m_notice->setGeometry(0, m_display->geometry().bottom() + 1, width, m_notice->heightForWidth(width));
+    m_notice->raise();
+    m_notice->show();
+    m_noticeTimer->start(NoticeTime);
 }
 
 void CalculatorForm::buildMenus()
@@ -418,14 +444,12 @@ void CalculatorForm::copy()
 
 void CalculatorForm::paste()
 {
-    QString clipboard = QApplication::clipboard()->text();
-    if (clipboard.isEmpty())
+    const PastedNumber number = PasteClipboardText(QApplication::clipboard()->text());
+    if (number.refusal != PasteAccepted) {
+        showNotice(PasteRefusalNotice(number));
         return;
-    QByteArray text = PasteText(clipboard);
-    if (UnPrefs.liftEnabled() || (Prefs.rpnInput() && UnPrefs.entering()))
-        LiftStack();
-    UnPrefs.setEntering(false);
-    StoreX(ConvertNumber(text.constData(), uint16_t(LabelU8 + Prefs.integerSize())));
+    }
+    m_notice->hide();
     refreshDisplay();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/KeyOp.h"
+#include "core/State.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -15,6 +16,8 @@ class AdvancedKeyboard;
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QLabel;
+class QTimer;
 class QToolBar;
 struct ColorTable;
 
@@ -40,6 +43,13 @@ public:
     AboutForm* aboutForm() const { return m_aboutForm; }
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
+    // The line under the display that tells, for a few seconds, why
+    // something was not done; hidden otherwise.
+    QLabel* notice() const { return m_notice; }
+
+    // Shows the notice line with the text for a few seconds.  It blocks
+    // nothing.
+    void showNotice(const QString& text);
 
     void showQuickSwitch(bool on);
     void initQuickSwitch();
@@ -109,4 +119,6 @@ private:
     AboutForm* m_aboutForm = nullptr;
     RpnStackForm* m_rpnStackForm = nullptr;
     UserRegistersForm* m_userRegistersForm = nullptr;
+    QLabel* m_notice = nullptr;
+    QTimer* m_noticeTimer = nullptr;
 };

@@ -1,7 +1,11 @@
 #include "core/State.h"
+#include "engine/Calculator.h"
 #include "engine/Programmer.h"
 #include "format/Format.h"
+#include "format/Strings.h"
 #include "ui/ClipboardText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -22,18 +26,6 @@ QString WholeBinaryWord(uint32_t word)
     return text;
 }
 
-bool IsDigitOfBase(QChar c, unsigned base)
-{
-    switch (base) {
-    case BaseBinary: return c == QLatin1Char('0') || c == QLatin1Char('1');
-    case BaseOctal: return c >= QLatin1Char('0') && c <= QLatin1Char('7');
-    case BaseHexadecimal:
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F')) ||
-               (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
-    default: return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    }
-}
-
 } // namespace
 
 QString CopyText()
@@ -49,32 +41,28 @@ QString CopyText()
     char text[FormatBufferSize];
     if (FormatNumber(x, label, text, true) != FormatOk)
         return QString();
-    return QString::fromLatin1(text);
+    QString copied = QString::fromLatin1(text);
+    // Only decimal text, and zero in any base ("0."), has a radix mark.
+    if (Prefs.commaRadix())
+        copied.replace(QLatin1Char('.'), QLatin1Char(','));
+    return copied;
 }
 
-QByteArray PasteText(const QString& clipboard)
+PastedNumber PasteClipboardText(const QString& clipboard)
 {
-    unsigned base = UnPrefs.base();
-    int start = 0;
-    while (start < clipboard.size() && !IsDigitOfBase(clipboard[start], base))
-        ++start;
-    if (base == BaseDecimal && start < clipboard.size()) {
-        // A radix point and a minus sign just before the first digit belong
-        // to the number: "-2.5", ".5" and "-.5" read as they are written.
-        if (start > 0 && clipboard[start - 1] == QLatin1Char('.'))
-            --start;
-        if (start > 0 && clipboard[start - 1] == QLatin1Char('-'))
-            --start;
-    }
+    const QByteArray text = clipboard.toUtf8();
+    return PasteNumber(std::string_view(text.constData(), std::size_t(text.size())));
+}
 
-    QByteArray text;
-    for (int i = start; i < clipboard.size() && text.size() < PasteTextLength; ++i) {
-        char16_t c = clipboard[i].unicode();
-        if (c == 0 || c > 0xFF)
-            break;
-        if (base != BaseDecimal && c == u' ')
-            continue;
-        text += char(c);
+QString PasteRefusalNotice(const PastedNumber& number)
+{
+    switch (number.refusal) {
+    case PasteTooLarge:
+        return QCoreApplication::translate("CalculatorForm", "Not pasted: the number is too large.");
+    case PasteDoesNotFitWord:
+        return QCoreApplication::translate("CalculatorForm", "Not pasted: the number does not fit the %1 word.")
+            .arg(QString::fromLatin1(GetString(number.wordLabel)));
+    default:
+        return QCoreApplication::translate("CalculatorForm", "Not pasted: the clipboard holds no single number.");
     }
-    return text;
 }

@@ -1,13 +1,14 @@
-// Arbitrary text read as a number in every base and word size, and pasted
-// from the clipboard, must never crash, and decimal text must read exactly
-// as the C library reads it in the "C" locale.
+// Arbitrary text read as a number in every base and word size, and read as
+// a pasted number, must never crash; decimal text must read exactly as the
+// C library reads it in the "C" locale; a pasted number, when accepted, is
+// a finite number, and in the integer bases a whole number of its word.
 #include "core/State.h"
+#include "core/Words.h"
 #include "format/Format.h"
+#include "format/PastedNumber.h"
 
-#ifdef TOVRIN_FUZZ_PASTE
-#include "ui/ClipboardText.h"
-#endif
-
+#include <cerrno>
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -51,25 +53,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         }
     }
-#ifdef TOVRIN_FUZZ_PASTE
-    // The paste path: any clipboard text becomes a short number text.
-    const QString clipboard = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+    // The paste reader sees every byte, NULs included.
+    const std::string_view pasted(reinterpret_cast<const char*>(data), size);
     for (unsigned base = 0; base < 4; ++base) {
-        UnPrefs.setBase(base);
-        QByteArray number = PasteText(clipboard);
-        if (number.size() > PasteTextLength) {
-            std::fprintf(stderr, "pasted text of %d characters\n", int(number.size()));
-            std::abort();
+        for (bool comma : {false, true}) {
+            for (uint16_t word = LabelU8; word <= LabelS32; ++word) {
+                PastedNumber n = ReadPastedNumber(pasted, base, comma, word);
+                if (n.refusal != PasteAccepted)
+                    continue;
+                double low = IsSignedWord(word) ? -double((WordMask(word) >> 1) + 1) : 0.0;
+                bool bad = !std::isfinite(n.value) ||
+                           (base != BaseDecimal &&
+                            (n.value != std::trunc(n.value) || n.value < low || n.value > double(WordMask(word))));
+                if (bad) {
+                    std::fprintf(stderr, "pasted text gave %.17g in base %u word %u\n", n.value, base, word);
+                    std::abort();
+                }
+            }
         }
-        ConvertNumber(number.constData(), 1929);
     }
-#endif
+
     if (PlainDecimal(text)) {
         std::setlocale(LC_ALL, "C");
         double ours = ConvertDecimalNumber(text.c_str());
+        errno = 0;
         double theirs = std::strtod(text.c_str(), nullptr);
         if (!(ours == theirs)) {
             std::fprintf(stderr, "\"%s\": %.17g, strtod %.17g\n", text.c_str(), ours, theirs);
+            std::abort();
+        }
+        // Pasted plain decimal text reads as the C library reads it too,
+        // where that is a normal number.
+        PastedNumber n = ReadPastedNumber(text, BaseDecimal, false, LabelS32);
+        bool normal = errno == 0 && (theirs == 0 || std::fabs(theirs) >= DBL_MIN);
+        if (n.refusal == PasteAccepted && normal && !(n.value == theirs)) {
+            std::fprintf(stderr, "pasted \"%s\": %.17g, strtod %.17g\n", text.c_str(), n.value, theirs);
             std::abort();
         }
     }

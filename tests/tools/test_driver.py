@@ -107,6 +107,13 @@ shows(["Function=Programmer", "8", "Octal"], ["X|s32|10."])
 # The label is the word size when the number base is not decimal.
 shows(["--function", "programmer", "--levels", "2", "5", "Enter", "Hexadecimal"],
       ["Y||0005.", "X|s32|0005."])
+# Paste reads exactly one number; a refusal says why and changes nothing.
+shows(["Paste=1,234,567.89"], ["X||1,234,567.89"])
+shows(["--comma", "Paste=1.234,5"], ["X||1.234,5"])
+shows(["5", "Paste=12abc34", "Add", "1", "Equals"], ["X||6."], "no number")
+shows(["5", "Paste=7", "Undo"], ["X||5"])
+shows(["--function", "programmer", "--word", "u8", "Hexadecimal", "Paste=1FF"], ["X|u8|0."],
+      "does not fit the word")
 # An empty history: a message on standard error, the state unchanged.
 shows(["Undo"], ["X||0."], "Nothing to Undo")
 shows(["4", "Redo"], ["X||4"], "Nothing to Redo")

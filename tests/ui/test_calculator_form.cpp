@@ -1,12 +1,14 @@
 // The main window: device keys, function selection, display taps, undo and
-// redo, copy and paste, and the Clear All box.
+// redo, copy and paste with its notice, and the Clear All box.
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Programmer.h"
 #include "engine/Reset.h"
 #include "engine/Stack.h"
 #include "engine/Undo.h"
 #include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
+#include "format/Format.h"
 #include "ui/CalculatorForm.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QClipboard>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
@@ -215,26 +218,31 @@ private slots:
     void clipboardRoundTrips_data()
     {
         QTest::addColumn<int>("base");
+        QTest::addColumn<bool>("comma");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("negative decimal") << 0 << -2.5 << "-2.5";
-        QTest::newRow("fraction") << 0 << 0.5 << "0.5";
-        QTest::newRow("large decimal") << 0 << 1234567.5 << "1234567.5";
-        QTest::newRow("hex word") << 3 << double(0x12345) << "0001 2345";
-        QTest::newRow("hex minus one") << 3 << -1.0 << "FFFF FFFF";
-        QTest::newRow("binary word") << 1 << double(0x12345) << "00000001 00100011 01000101";
-        QTest::newRow("binary minus one") << 1 << -1.0 << "11111111 11111111 11111111 11111111";
-        QTest::newRow("binary short") << 1 << 300.0 << "00000001 00101100";
-        QTest::newRow("octal") << 2 << 511.0 << "777";
+        QTest::newRow("negative decimal") << 0 << false << -2.5 << "-2.5";
+        QTest::newRow("fraction") << 0 << false << 0.5 << "0.5";
+        QTest::newRow("large decimal") << 0 << false << 1234567.5 << "1234567.5";
+        QTest::newRow("comma radix") << 0 << true << 1234567.5 << "1234567,5";
+        QTest::newRow("hex word") << 3 << false << double(0x12345) << "0001 2345";
+        QTest::newRow("hex minus one") << 3 << false << -1.0 << "FFFF FFFF";
+        QTest::newRow("binary word") << 1 << false << double(0x12345) << "00000001 00100011 01000101";
+        QTest::newRow("binary minus one") << 1 << false << -1.0 << "11111111 11111111 11111111 11111111";
+        QTest::newRow("binary short") << 1 << false << 300.0 << "00000001 00101100";
+        QTest::newRow("octal") << 2 << true << 511.0 << "777";
     }
 
-    // What copy puts on the clipboard pastes back as the same value.
+    // What copy puts on the clipboard: the radix mark of the preferences,
+    // no grouping; pasted, it gives the same value.
     void clipboardRoundTrips()
     {
         QFETCH(int, base);
+        QFETCH(bool, comma);
         QFETCH(double, value);
         QFETCH(QString, copied);
         UnPrefs.setBase(unsigned(base));
+        Prefs.setCommaRadix(comma);
         StoreX(value);
         TestForm form;
         form.copy();
@@ -244,43 +252,83 @@ private slots:
         QCOMPARE(double(UnPrefs.stack[0]), value);
     }
 
+    // Copy then paste gives back X as shown, in every format, base, word
+    // and radix setting; in the integer bases and with all digits shown,
+    // exactly.
+    void copyPasteRoundTripEverywhere()
+    {
+        const double values[] = {0, -2.5, 0.1, 1234567.5, -1e-5, 6.02214076e23, 255, -32768, 4294967295.0};
+        const unsigned formats[][2] = {
+            {FormatGeneral, 0}, {FormatFixed, 3}, {FormatScientific, 4}, {FormatEngineering, 0}};
+        TestForm form;
+        for (int setting = 0; setting < 2 * 4 * 4 * 6; ++setting) {
+            for (double value : values) {
+                ResetCalculator();
+                Prefs.setCommaRadix(setting % 2);
+                Prefs.setDisplayFormat(formats[setting / 2 % 4][0]);
+                Prefs.setDigits(formats[setting / 2 % 4][1]);
+                UnPrefs.setBase(unsigned(setting / 8 % 4));
+                Prefs.setIntegerSize(unsigned(setting / 32));
+                StoreX(value);
+                if (UnPrefs.base() != BaseDecimal)
+                    IntegerConvertX(0); // the value as that base and word hold it
+                const double x = UnPrefs.stack[0];
+                char shown[FormatBufferSize], again[FormatBufferSize];
+                FormatNumber(x, UnPrefs.stackLabel[0], shown, false);
+                form.copy();
+                form.paste();
+                FormatNumber(UnPrefs.stack[0], UnPrefs.stackLabel[0], again, false);
+                const QByteArray where = QStringLiteral("setting %1 value %2 copied %3")
+                                             .arg(setting).arg(value).arg(QApplication::clipboard()->text()).toUtf8();
+                QVERIFY2(form.notice()->isHidden() && QByteArray(shown) == QByteArray(again), where.constData());
+                if (UnPrefs.base() != BaseDecimal || Prefs.displayFormat() == FormatGeneral)
+                    QVERIFY2(double(UnPrefs.stack[0]) == x, where.constData());
+            }
+        }
+    }
+
     void pasteTexts_data()
     {
         QTest::addColumn<int>("base");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("minus") << 0 << "-2.5" << -2.5;
-        QTest::newRow("point") << 0 << ".5" << 0.5;
-        QTest::newRow("minus point") << 0 << "-.5" << -0.5;
-        QTest::newRow("words before") << 0 << "total: -12" << -12.0;
-        QTest::newRow("no digits") << 0 << "abc" << 0.0;
-        QTest::newRow("hex grouped") << 3 << "0001 2345" << double(0x12345);
-        QTest::newRow("hex letters first") << 3 << "ABCD" << double(0xABCD);
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("grouped") << 0 << " 1,234,567.89\n" << 1234567.89 << "";
+        QTest::newRow("words before") << 0 << "total: -12" << 7.0 << "no single number";
+        QTest::newRow("too large") << 0 << "1e999" << 7.0 << "too large";
+        QTest::newRow("hex beyond the word") << 3 << "1 0000 0000" << 7.0 << "does not fit the s32 word";
     }
 
+    // Texts are pasted, or refused with a notice that says why and X as it was.
     void pasteTexts()
     {
         QFETCH(int, base);
         QFETCH(QString, text);
         QFETCH(double, value);
+        QFETCH(QString, notice);
         UnPrefs.setBase(unsigned(base));
         StoreX(7);
         TestForm form;
         QApplication::clipboard()->setText(text);
         form.paste();
         QCOMPARE(double(UnPrefs.stack[0]), value);
+        QCOMPARE(form.notice()->isHidden(), notice.isEmpty());
+        QVERIFY2(form.notice()->text().contains(notice), qPrintable(form.notice()->text()));
     }
 
-    void pasteLiftsInRpn()
+    void pasteLiftsInRpnAndUndoes()
     {
         Prefs.setRpnInput(true);
         TestForm form;
         Type(&form, "3");
         QApplication::clipboard()->setText("4");
-        form.paste();
+        QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(double(UnPrefs.stack[0]), 4.0);
         QCOMPARE(double(UnPrefs.stack[1]), 3.0);
         QVERIFY(!UnPrefs.entering());
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(double(UnPrefs.stack[0]), 3.0);
+        QVERIFY(UnPrefs.entering());
     }
 
     void clearAllBox()

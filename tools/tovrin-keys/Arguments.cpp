@@ -123,6 +123,10 @@ bool ReadKey(const std::string& token, std::vector<Action>& actions)
         actions.push_back({Action::SelectFunction, function});
         return true;
     }
+    if (token.size() >= 6 && Equal(token.substr(0, 6), "Paste=")) {
+        actions.push_back({Action::Paste, 0, token.substr(6)});
+        return true;
+    }
     if (token.size() > 1 && token[0] == '#') {
         int code;
         if (!ReadInt(token.substr(1), 0, 255, code))
@@ -278,5 +282,5 @@ const char* UsageText()
            "\n"
            "Keys: a key name without its Key prefix (Digit7, Add, Enter, Sin, WordU8, ...),\n"
            "a decimal number (12, 1.50, -3, 2e-5), #N for key code N, Undo, Redo,\n"
-           "Function=NAME.\n";
+           "Function=NAME, Paste=TEXT (TEXT pasted as from the clipboard).\n";
 }

@@ -6,9 +6,10 @@
 
 // One step of the key sequence.
 struct Action {
-    enum Kind { Key, Undo, Redo, SelectFunction };
+    enum Kind { Key, Undo, Redo, SelectFunction, Paste };
     Kind kind;
-    int value; // key code, or function number
+    int value;        // key code, or function number
+    std::string text = {}; // the pasted text
 };
 
 // Option values; -1 (or empty) means "as after a first start".

@@ -85,6 +85,13 @@ void Perform(const Action& action)
     case Action::SelectFunction:
         UnPrefs.setFunction(unsigned(action.value));
         break;
+    case Action::Paste: {
+        const PastedNumber number = PasteNumber(action.text);
+        if (number.refusal != PasteAccepted)
+            std::fprintf(stderr, "tovrin-keys: paste refused, %s: %s\n", PasteRefusalText(number.refusal),
+                         action.text.c_str());
+        break;
+    }
     }
 }
 
