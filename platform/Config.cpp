@@ -1,16 +1,48 @@
 #include "Config.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace {
+
+// Whether every line of the text is empty, a comment, a [group] header or
+// a key=value entry: the INI syntax as a save writes it.  QSettings reads
+// past lines that are none of these and reports it only at the first read
+// of the file in a process, so the file's own text decides.
+bool IsCleanIni(const QByteArray& text)
+{
+    for (const QByteArray& rawLine : text.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') ? !line.endsWith(']') : line.indexOf('=') <= 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether the file is absent, or there and of clean syntax.
+bool IsCleanFile(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return true;
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) && IsCleanIni(file.readAll());
+}
+
+} // namespace
 
 Config::Config(const QString& name, Domain domain)
-    : m_settings(std::make_unique<QSettings>(domain == User ? userFileName(name) : name,
-                                             QSettings::IniFormat))
+    : m_fileName(domain == User ? userFileName(name) : name)
 {
-    // Never write the file in place: a failed write must not leave it half
-    // written.
-    m_settings->setAtomicSyncRequired(true);
+    read();
 }
 
 Config::~Config()
@@ -22,6 +54,54 @@ QString Config::userFileName(const QString& name)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1String(".conf");
+}
+
+void Config::read()
+{
+    // A reader that is never written to, so that it never writes.
+    const QSettings reader(m_fileName, QSettings::IniFormat);
+    for (const QString& key : reader.allKeys()) {
+        if (key.isEmpty())
+            continue;
+        const QVariant value = reader.value(key);
+        // The INI reader turns a value with commas into a list; keep the
+        // text as it stands in the file.
+        m_entries.insert(key, value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                                        : value.toString());
+    }
+    m_readCleanly = reader.status() == QSettings::NoError && IsCleanFile(m_fileName);
+}
+
+bool Config::write() const
+{
+    // A settings file that is a link is written where the link leads.
+    const QFileInfo info(m_fileName);
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return false;
+    // The new file: made beside the old one, so that renaming it replaces
+    // the old one in one step.
+    QTemporaryFile file(target + QLatin1String(".XXXXXX"));
+    if (!file.open())
+        return false;
+    if (info.isFile())
+        file.setPermissions(info.permissions());
+    file.close();
+    {
+        QSettings writer(file.fileName(), QSettings::IniFormat);
+        // The file is new and nobody reads it yet: written in place.
+        writer.setAtomicSyncRequired(false);
+        for (auto entry = m_entries.cbegin(); entry != m_entries.cend(); ++entry)
+            writer.setValue(entry.key(), entry.value());
+        writer.sync();
+        if (writer.status() != QSettings::NoError)
+            return false;
+    }
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return false;
+    // Renamed away: nothing is left for the temporary file to remove.
+    file.setAutoRemove(false);
+    return true;
 }
 
 void Config::setGroup(const QString& group)
@@ -36,35 +116,32 @@ QString Config::fullKey(const QString& key) const
 
 bool Config::hasKey(const QString& key) const
 {
-    return m_settings->contains(fullKey(key));
+    return m_entries.contains(fullKey(key));
 }
 
 QString Config::readEntry(const QString& key, const QString& defaultValue) const
 {
-    const QVariant value = m_settings->value(fullKey(key));
-    if (!value.isValid())
-        return defaultValue;
-    // The INI reader turns a value with commas into a list; hand back the
-    // text as it stands in the file.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    const auto entry = m_entries.constFind(fullKey(key));
+    return entry == m_entries.cend() ? defaultValue : entry.value();
 }
 
 void Config::writeEntry(const QString& key, const QString& value)
 {
-    m_settings->setValue(fullKey(key), value);
+    m_entries.insert(fullKey(key), value);
+    m_changed = true;
 }
 
 bool Config::sync()
 {
-    // QSettings makes the file's folder when it is missing and reports
-    // through its status whether the folder or the file could be written.
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (!m_changed)
+        return true;
+    if (!write())
+        return false;
+    m_changed = false;
+    return true;
 }
 
-QString Config::fileName() const
+bool Config::fileExists() const
 {
-    return m_settings->fileName();
+    return QFileInfo::exists(m_fileName);
 }

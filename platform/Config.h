@@ -1,15 +1,17 @@
 // A settings file of one application: named groups of string keys and
-// values.  Changes are kept in memory and written to the file by sync() and
-// when the object is destroyed.  The file is written whole into a temporary
-// file that then replaces the old one, so a failed write leaves the old file
-// as it was.
+// values.  The file is read once, when the object is made; changes are kept
+// in memory and written to the file by sync() and when the object is
+// destroyed.  The file is written whole into a new file beside it that then
+// replaces it, so a failed write leaves the old file as it was.
+//
+// Reading and writing report apart: a file that could not be read cleanly
+// (a line that is not an entry, a broken group header, a folder in its
+// place) gives what could be read and readCleanly() false, and a later
+// sync() says only whether the writing worked.
 #pragma once
 
+#include <QMap>
 #include <QString>
-
-#include <memory>
-
-class QSettings;
 
 class Config {
 public:
@@ -38,18 +40,30 @@ public:
 
     // Writes the changes to the file now.  Returns whether the file holds
     // them: false when it could not be written (a folder that cannot be
-    // created or written, a full disk) or could not be read.
+    // created or written, a full disk, a folder in the file's place).
+    // Without changes nothing is written and the result is true.
     bool sync();
 
+    // Whether the file was absent or read without error.
+    bool readCleanly() const { return m_readCleanly; }
+
+    // Whether the file exists (as anything, a folder too).
+    bool fileExists() const;
+
     // The path of the settings file.
-    QString fileName() const;
+    QString fileName() const { return m_fileName; }
 
     // The path of the per-user settings file of an application name.
     static QString userFileName(const QString& name);
 
 private:
     QString fullKey(const QString& key) const;
+    void read();
+    bool write() const;
 
-    std::unique_ptr<QSettings> m_settings;
+    QString m_fileName;
+    QMap<QString, QString> m_entries; // "group/key" -> value
     QString m_group;
+    bool m_changed = false;
+    bool m_readCleanly = true;
 };

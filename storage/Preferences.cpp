@@ -147,10 +147,13 @@ bool GetPreferences()
     return LoadPreferences(storage);
 }
 
-bool GetPreferences(const QString& settingsFile)
+bool GetPreferences(const QString& settingsFile, SettingsDamage* damage)
 {
     PrefsStorage storage(settingsFile, Config::File);
-    return LoadPreferences(storage);
+    const bool found = LoadPreferences(storage);
+    if (damage)
+        *damage = CheckSettingsFile(storage);
+    return found;
 }
 
 bool SavePreferences()

@@ -1,6 +1,8 @@
 // Loading the state records at start-up and saving them at exit.
 #pragma once
 
+#include "SettingsDamage.h"
+
 #include <QString>
 
 // Fills Prefs, Regs, UnPrefs, KeyboardTable and Colors from the settings
@@ -9,9 +11,11 @@
 // groups.  Returns true when the file already
 // held the saved preferences (whatever their contents), false on the very
 // first start.  Without an argument the user's settings file of "tovrin" is
-// used; with one, the settings file of that path.
+// used; with one, the settings file of that path.  With `damage`, a file
+// that could not be read cleanly is also copied aside (SettingsDamage.h)
+// and *damage says so.
 bool GetPreferences();
-bool GetPreferences(const QString& settingsFile);
+bool GetPreferences(const QString& settingsFile, SettingsDamage* damage = nullptr);
 
 // Writes the saved blocks whose change flags are set and always the unsaved
 // working state and the state beside the records, and clears the flags of what was written.  Returns whether

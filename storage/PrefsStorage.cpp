@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 namespace {
 
 unsigned nibble(char c)
@@ -13,6 +15,12 @@ unsigned nibble(char c)
     if (c >= 'a' && c <= 'f')
         return unsigned(c - 'a' + 10);
     return 0;
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
 }
 
 } // namespace
@@ -53,4 +61,16 @@ bool PrefsStorage::readBlock(int block, void* data, unsigned* size, bool saved)
     }
     *size = count;
     return true;
+}
+
+bool PrefsStorage::isWholeBlock(int block, unsigned size, bool saved)
+{
+    selectGroup(saved);
+    const QString key = QString::number(block);
+    if (!hasKey(key))
+        return false;
+    const QString text = readEntry(key);
+    if (text.size() != 2 * qsizetype(size))
+        return false;
+    return std::all_of(text.cbegin(), text.cend(), isHexDigit);
 }

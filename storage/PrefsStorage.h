@@ -24,6 +24,10 @@ public:
     // of a last byte, text beyond the capacity ignored.
     bool readBlock(int block, void* data, unsigned* size, bool saved);
 
+    // Whether block `block` is there as writeBlock writes a record of `size`
+    // bytes: exactly two hexadecimal digits a byte.
+    bool isWholeBlock(int block, unsigned size, bool saved);
+
 private:
     void selectGroup(bool saved);
 };

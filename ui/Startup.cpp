@@ -32,9 +32,14 @@ bool AskEnableRpn()
     return box.clickedButton() != ok;
 }
 
-bool StartCalculator(const QString& settingsFile)
+QString UserSettingsFile()
 {
-    bool found = settingsFile.isEmpty() ? GetPreferences() : GetPreferences(settingsFile);
+    return Config::userFileName(QStringLiteral("tovrin"));
+}
+
+bool StartCalculator(const QString& settingsFile, SettingsDamage* damage)
+{
+    bool found = GetPreferences(settingsFile.isEmpty() ? UserSettingsFile() : settingsFile, damage);
     if (!found && AskEnableRpn()) {
         Prefs.setRpnInput(true);
         PrefsChanged = 1;
@@ -48,7 +53,7 @@ bool FinishCalculator(const QString& settingsFile, bool tellUser)
     bool saved = settingsFile.isEmpty() ? SavePreferences() : SavePreferences(settingsFile);
     if (saved)
         return true;
-    QString file = settingsFile.isEmpty() ? Config::userFileName(QStringLiteral("tovrin")) : settingsFile;
+    QString file = settingsFile.isEmpty() ? UserSettingsFile() : settingsFile;
     QString text = Tr("Tovrin could not save its state\nin the settings file\n%1.\n\n"
                       "The changes of this session are lost.")
                        .arg(file);
@@ -57,4 +62,28 @@ bool FinishCalculator(const QString& settingsFile, bool tellUser)
     else
         std::fprintf(stderr, "%s\n", qPrintable(text));
     return false;
+}
+
+namespace {
+
+QString DamagedSettingsText(const QString& settingsFile, const SettingsDamage& damage)
+{
+    QString text = Tr("Tovrin could not read all of its settings file\n%1.\n\n"
+                      "What could be read was loaded.").arg(settingsFile);
+    if (!damage.copy.isEmpty())
+        text += Tr(" The file as it was is kept as\n%1.").arg(damage.copy);
+    else
+        text += Tr(" No copy of the file as it was could be kept.");
+    return text;
+}
+
+} // namespace
+
+void TellDamagedSettings(QWidget* window, const QString& settingsFile, const SettingsDamage& damage)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, Tr("Tovrin"), DamagedSettingsText(settingsFile, damage),
+                                QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }

@@ -1,7 +1,9 @@
 // Arbitrary bytes as the settings file: loading, a few keys, saving and
 // loading again must give byte-identical records and state beside them,
 // whatever the loaded statistics companions hold they cannot spoil
-// statistics started afresh, and nothing may crash.
+// statistics started afresh, and nothing may crash.  Whatever the file
+// held, the save must succeed, unless the file system itself refuses, and
+// leave a file that reads back cleanly.
 #include "core/State.h"
 #include "engine/BesideState.h"
 #include "engine/Calculator.h"
@@ -75,7 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     ResetCalculator();
-    GetPreferences(path);
+    SettingsDamage damage;
+    GetPreferences(path, &damage);
+    if (!damage.copy.isEmpty())
+        QFile::remove(damage.copy);
     InitializeUndo();
     for (KeyOp key : {KeyDigit4, KeyDigit2, KeyAdd, KeyDigit1, KeyEquals, KeyStore, KeyDigit0, KeyDigit3,
                       KeySigmaPlus, KeyMemoryAdd})
@@ -83,10 +88,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool saved = SavePreferences(path);
     Records first = Take();
     ResetCalculator();
-    GetPreferences(path);
+    SettingsDamage reread;
+    GetPreferences(path, &reread);
     Records second = Take();
     QFile::remove(path);
-    if (saved && std::memcmp(&first, &second, sizeof first) != 0) {
+    if (!saved) {
+        // Only a file system that refuses a new file excuses a failed save.
+        QFile probe(path);
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            std::fprintf(stderr, "the save failed although the folder takes new files\n");
+            std::abort();
+        }
+        return 0;
+    }
+    if (reread.damaged) {
+        std::fprintf(stderr, "the saved file does not read back cleanly\n");
+        std::abort();
+    }
+    if (std::memcmp(&first, &second, sizeof first) != 0) {
         std::fprintf(stderr, "records changed across a save and a load\n");
         std::abort();
     }

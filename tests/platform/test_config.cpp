@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -140,4 +141,19 @@ TEST_F(ConfigTest, WriteIntoReadOnlyFolderFailsAndKeepsTheOldFile)
     if (!applies)
         GTEST_SKIP() << "permission bits do not apply to this user (root)";
     EXPECT_EQ(contents(file), before);
+}
+
+TEST_F(ConfigTest, ALinkedFileStaysALinkAndKeepsItsPermissions)
+{
+    const QString target = path(QStringLiteral("real.conf")), link = path(QStringLiteral("link.conf"));
+    ASSERT_TRUE(QFile(target).open(QIODevice::WriteOnly));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QFile::Permissions permissions = QFile::permissions(target);
+    ASSERT_TRUE(QFile::link(target, link));
+    Config config(link, Config::File);
+    config.writeEntry(QStringLiteral("a"), QStringLiteral("b"));
+    ASSERT_TRUE(config.sync());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(contents(target).contains("a=b"));
+    EXPECT_EQ(QFile::permissions(target), permissions);
 }

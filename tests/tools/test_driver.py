@@ -79,6 +79,16 @@ with tempfile.TemporaryDirectory() as folder:
     open(blocker, "w").close()
     code, out, err = run("--state", os.path.join(blocker, "tovrin.conf"), "1")
     check("failed save", code == 1 and "could not save" in err, f"-> {code} {err!r}")
+    # A stray line: the state is loaded, the save succeeds, one line tells
+    # where the damaged file is kept.
+    with open(state, "r+") as f:
+        damaged = "HLM\n" + f.read()
+        f.seek(0)
+        f.write(damaged)
+    code, out, err = run("--state", state, "Add", "1", "Equals")
+    copies = [n for n in os.listdir(folder) if n.startswith("tovrin.conf.damaged-")]
+    check("damaged state", code == 0 and out == "X\t\t43.\n" and len(copies) == 1
+          and copies[0] in err and err.count("\n") == 1, f"-> {code} {out!r} {err!r} {copies}")
 
 code, out, err = run("--help")
 check("help", code == 0 and out.startswith("Usage: tovrin-keys") and err == "")

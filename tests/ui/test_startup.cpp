@@ -124,6 +124,27 @@ private slots:
         QVERIFY2(text.contains(file), qPrintable(text));
     }
 
+    // A damaged settings file is told once, in a box that blocks nothing,
+    // naming the file and its kept copy.
+    void damagedFileIsTold()
+    {
+        QTemporaryDir dir;
+        QString file = dir.filePath("tovrin.conf");
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("HLM\n[saved]\n0=0400\n");
+        raw.close();
+        SettingsDamage damage;
+        QVERIFY(StartCalculator(file, &damage));
+        QVERIFY(damage.damaged && QFile::exists(damage.copy));
+        CalculatorForm form;
+        TellDamagedSettings(&form, file, damage);
+        auto* box = form.findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible() && !box->isModal());
+        QVERIFY(box->text().contains(file) && box->text().contains(damage.copy));
+        box->close();
+    }
+
     // SIGTERM ends the event loop with code 0; SIGHUP and SIGINT get the
     // same handler.  (The application's loop runs only once per process.)
     void terminationSignalQuitsNormally()

@@ -29,8 +29,17 @@ void StartCalculator(const Options& options)
 {
     ResetCalculator();
 #ifdef TOVRIN_WITH_STORAGE
-    if (!options.stateFile.empty())
-        GetPreferences(QString::fromStdString(options.stateFile));
+    if (!options.stateFile.empty()) {
+        SettingsDamage damage;
+        GetPreferences(QString::fromStdString(options.stateFile), &damage);
+        if (damage.damaged && !damage.copy.isEmpty())
+            std::fprintf(stderr, "tovrin-keys: %s could not be read cleanly; what could be read was loaded, "
+                                 "and the file as it was is kept as %s\n",
+                         options.stateFile.c_str(), qPrintable(damage.copy));
+        else if (damage.damaged)
+            std::fprintf(stderr, "tovrin-keys: %s could not be read cleanly; what could be read was loaded\n",
+                         options.stateFile.c_str());
+    }
 #endif
     if (options.input >= 0) {
         Prefs.setRpnInput(options.input == 2);
