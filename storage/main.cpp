@@ -15,10 +15,14 @@
 //                                  instead; the main window WxH pixels
 //                                  large (360x560), at the device pixel
 //                                  ratio F; reads and writes no settings.
+//
+// One calculator runs per settings file: a second start on the file of a
+// running calculator brings that window to the front and exits with 0.
 
 #include "core/State.h"
 #include "engine/Undo.h"
 #include "platform/Application.h"
+#include "platform/InstanceLock.h"
 #include "ui/CalculatorForm.h"
 #include "ui/Screenshot.h"
 #include "ui/Startup.h"
@@ -29,6 +33,22 @@
 #include <QStringList>
 
 #include <cstdio>
+
+namespace {
+
+// How long a second start waits for the calculator that holds the settings
+// file to answer, in milliseconds.
+constexpr int InstanceWait = 2000;
+
+void BringToFront(QWidget* window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -47,9 +67,34 @@ int main(int argc, char** argv)
         return RenderScreenshot(options);
     }
 
-    StartCalculator();
+    // The file is ours, or another calculator's, before it is read and
+    // before the first start's question.
+    const QString settingsFile = UserSettingsFile();
+    InstanceLock instance(settingsFile);
+    switch (instance.claim(InstanceWait)) {
+    case InstanceLock::Handed:
+        return 0;
+    case InstanceLock::NoAnswer:
+        std::fprintf(stderr, "tovrin: the settings file %s is in use by another Tovrin that does not answer\n",
+                     qPrintable(settingsFile));
+        return 1;
+    case InstanceLock::Claimed:
+        break;
+    }
 
-    CalculatorForm* window = new CalculatorForm(nullptr, nullptr, Qt::Window | Qt::WindowContextHelpButtonHint);
+    // A later start asks to see this calculator: its window, or the modal
+    // box in front of it (the first start's question, a dialog).
+    CalculatorForm* window = nullptr;
+    QObject::connect(&instance, &InstanceLock::raiseRequested, &application, [&window] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            BringToFront(modal);
+        else if (window)
+            BringToFront(window);
+    });
+
+    StartCalculator(settingsFile);
+
+    window = new CalculatorForm(nullptr, nullptr, Qt::Window | Qt::WindowContextHelpButtonHint);
     window->resize(360, 560);
     application.showMainWidget(window, true);
 
@@ -58,11 +103,11 @@ int main(int argc, char** argv)
     // for the data first, it is saved then too.
     QuitOnTerminationSignals(&application);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [](QSessionManager&) { FinishCalculator(QString(), false); });
+                     [&settingsFile](QSessionManager&) { FinishCalculator(settingsFile, false); });
 
     int code = application.exec();
     if (code == 0)
-        FinishCalculator(QString(), TerminationSignal() == 0);
+        FinishCalculator(settingsFile, TerminationSignal() == 0);
     delete window;
     return code;
 }

@@ -12,9 +12,12 @@
 
 #ifdef TOVRIN_WITH_STORAGE
 #include "engine/Reset.h"
+#include "platform/InstanceLock.h"
 #include "storage/Preferences.h"
 
 #include <QString>
+
+#include <memory>
 #endif
 
 #ifndef TOVRIN_VERSION
@@ -136,6 +139,17 @@ int main(int argc, char** argv)
     if (!options.stateFile.empty()) {
         std::fputs("tovrin-keys: --state needs a build with the settings storage\n", stderr);
         return 2;
+    }
+#else
+    // A file that a running calculator holds would be overwritten by it at
+    // its exit, and its own changes by ours: leave it alone.
+    std::unique_ptr<InstanceLock> lock;
+    if (!options.stateFile.empty())
+        lock = std::make_unique<InstanceLock>(QString::fromStdString(options.stateFile));
+    if (lock && !lock->tryLock()) {
+        std::fprintf(stderr, "tovrin-keys: %s is in use by a running Tovrin; nothing was changed\n",
+                     options.stateFile.c_str());
+        return 1;
     }
 #endif
     StartCalculator(options);
