@@ -23,10 +23,12 @@
 #include "engine/Undo.h"
 #include "platform/Application.h"
 #include "platform/InstanceLock.h"
+#include "storage/WindowPlace.h"
 #include "ui/CalculatorForm.h"
 #include "ui/Screenshot.h"
 #include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -92,22 +94,34 @@ int main(int argc, char** argv)
             BringToFront(window);
     });
 
-    StartCalculator(settingsFile);
+    SettingsDamage damage;
+    StartCalculator(settingsFile, &damage);
 
     window = new CalculatorForm(nullptr, nullptr, Qt::Window | Qt::WindowContextHelpButtonHint);
-    window->resize(360, 560);
+    WindowPlace place;
+    if (ReadWindowPlace(settingsFile, &place))
+        GiveWindowPlace(window, place, AvailableScreens());
+    else
+        window->resize(360, 560);
     application.showMainWidget(window, true);
+    ReopenSideWindows(window, place);
+    if (damage.damaged)
+        TellDamagedSettings(window, settingsFile, damage);
 
     // The end of the session and the termination signals quit like the
     // user does, and the state is saved; when the session manager asks
     // for the data first, it is saved then too.
+    auto finish = [&settingsFile, window](bool tellUser) {
+        FinishCalculator(settingsFile, tellUser);
+        SaveWindowPlace(settingsFile, TakeWindowPlace(*window));
+    };
     QuitOnTerminationSignals(&application);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [&settingsFile](QSessionManager&) { FinishCalculator(settingsFile, false); });
+                     [&finish](QSessionManager&) { finish(false); });
 
     int code = application.exec();
     if (code == 0)
-        FinishCalculator(settingsFile, TerminationSignal() == 0);
+        finish(TerminationSignal() == 0);
     delete window;
     return code;
 }

@@ -1,0 +1,90 @@
+// The main window's place across runs: size, position and side windows
+// kept in a group of their own, a damaged group ignored, and a position off
+// every screen brought back onto one.
+#include "engine/Reset.h"
+#include "platform/Config.h"
+#include "ui/CalculatorForm.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/UserRegistersForm.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class WindowPlaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ResetCalculator(); }
+
+    void placeOnScreen_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("first screen") << QRect(100, 100, 360, 560) << QRect(100, 100, 360, 560);
+        QTest::newRow("second screen") << QRect(2000, 50, 360, 560) << QRect(2000, 50, 360, 560);
+        QTest::newRow("top edge partly on") << QRect(3136, 100, 360, 560) << QRect(3136, 100, 360, 560);
+        QTest::newRow("right of all") << QRect(3190, 100, 360, 560) << QRect(780, 260, 360, 560);
+        QTest::newRow("above all") << QRect(100, -600, 360, 560) << QRect(780, 260, 360, 560);
+        QTest::newRow("removed monitor, larger") << QRect(-3000, 0, 2500, 1400) << QRect(0, 0, 1920, 1080);
+    }
+
+    void placeOnScreen()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QRect, placed);
+        const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(PlaceOnScreen(window, screens), placed);
+    }
+
+    // Size, position and the open side windows come back at the next start.
+    void placeSurvivesRestart()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin.conf");
+        const QList<QRect> screens = AvailableScreens();
+        const QRect screen = screens.first();
+        const QRect geometry(screen.x() + 20, screen.y() + 30, 360, 540);
+        {
+            CalculatorForm form;
+            form.setGeometry(geometry);
+            form.show();
+            form.viewRpnStackForm();
+            // Quitting closes the window; the side windows still count as open.
+            form.close();
+            const WindowPlace place = TakeWindowPlace(form);
+            QVERIFY(place.rpnStackOpen);
+            QVERIFY(!place.registersOpen);
+            QVERIFY(SaveWindowPlace(file, place));
+        }
+        WindowPlace place;
+        QVERIFY(ReadWindowPlace(file, &place));
+        CalculatorForm form;
+        GiveWindowPlace(&form, place, screens);
+        QCOMPARE(form.geometry(), geometry);
+        form.show();
+        ReopenSideWindows(&form, place);
+        QVERIFY(form.rpnStackForm() && form.rpnStackForm()->isVisible());
+        QVERIFY(!form.userRegistersForm());
+    }
+
+    void damagedOrMissingGroupIsIgnored()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin.conf");
+        WindowPlace place;
+        QVERIFY(!ReadWindowPlace(file, &place));
+        for (const char* bad : {"x=abc", "width=0", "y=", "registers=2"}) {
+            QVERIFY(SaveWindowPlace(file, {10, 20, 300, 400, false, false, true}));
+            {
+                Config config(file, Config::File);
+                config.setGroup("window");
+                config.writeEntry(QString(bad).section('=', 0, 0), QString(bad).section('=', 1));
+            }
+            QVERIFY2(!ReadWindowPlace(file, &place), bad);
+        }
+        QCOMPARE(place.width, 0);
+    }
+};
+
+QTEST_MAIN(WindowPlaceTest)
+#include "test_window_place.moc"

@@ -1,0 +1,74 @@
+#include "ui/WindowPlacement.h"
+
+#include "ui/CalculatorForm.h"
+#include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/UserRegistersForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// How much of the window's top edge must lie on a screen for the user to
+// grab it: this many pixels of its width (all of a narrower window), in
+// the top strip of this height.
+constexpr int GripWidth = 64;
+constexpr int GripHeight = 16;
+
+} // namespace
+
+WindowPlace TakeWindowPlace(const CalculatorForm& window)
+{
+    WindowPlace place;
+    const QRect r = window.isMaximized() ? window.normalGeometry() : window.geometry();
+    place.x = r.x();
+    place.y = r.y();
+    place.width = r.width();
+    place.height = r.height();
+    place.maximized = window.isMaximized();
+    place.rpnStackOpen = window.rpnStackForm() && window.rpnStackForm()->isVisible();
+    place.registersOpen = window.userRegistersForm() && window.userRegistersForm()->isVisible();
+    return place;
+}
+
+void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens)
+{
+    window->setGeometry(PlaceOnScreen(QRect(place.x, place.y, place.width, place.height), screens));
+    if (place.maximized)
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)
+{
+    if (place.rpnStackOpen)
+        window->viewRpnStackForm();
+    if (place.registersOpen)
+        window->viewUserRegistersForm();
+}
+
+QRect PlaceOnScreen(const QRect& window, const QList<QRect>& screens)
+{
+    if (screens.isEmpty())
+        return window;
+    const QRect grip(window.topLeft(), QSize(window.width(), qMin(window.height(), GripHeight)));
+    for (const QRect& screen : screens) {
+        const QRect onScreen = screen.intersected(grip);
+        if (!onScreen.isEmpty() && onScreen.width() >= qMin(window.width(), GripWidth))
+            return window;
+    }
+    const QRect& first = screens.first();
+    QRect moved(QPoint(), window.size().boundedTo(first.size()));
+    moved.moveCenter(first.center());
+    return moved;
+}
+
+QList<QRect> AvailableScreens()
+{
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    return screens;
+}

@@ -1,0 +1,30 @@
+// The main window's place across runs: taken from the window at exit,
+// given back at the next start, and brought back onto a screen when it no
+// longer lies on one (a monitor was removed).
+#pragma once
+
+#include "storage/WindowPlace.h"
+
+#include <QList>
+#include <QRect>
+
+class CalculatorForm;
+
+// The window's size and position (its normal ones while maximized), and
+// which side windows are open.
+WindowPlace TakeWindowPlace(const CalculatorForm& window);
+
+// Gives the window, before it is shown, the size and position of `place`,
+// moved onto one of `screens` when need be.
+void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens);
+
+// Opens the side windows of `place`, once the window is shown.
+void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place);
+
+// `window` as it is when enough of its top edge lies on one of `screens`
+// to grab it; else moved to the middle of the first screen, and made no
+// larger than it.
+QRect PlaceOnScreen(const QRect& window, const QList<QRect>& screens);
+
+// The area that windows may take on each screen, the primary screen first.
+QList<QRect> AvailableScreens();
