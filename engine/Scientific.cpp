@@ -128,11 +128,22 @@ double Gamma(double x)
     return x >= 1.0 ? fact(x - 1.0) : std::nan("");
 }
 
-double Permutations(double n, double k)
+namespace {
+
+// The operands of a combination or permutation as whole numbers, false when
+// either is negative or has a fraction.
+bool WholeOperands(double& n, double& k)
 {
     n = SnapToWhole(n);
     k = SnapToWhole(k);
-    if (!IsWhole(n) || !IsWhole(k) || n < 0.0 || k < 0.0)
+    return IsWhole(n) && IsWhole(k) && n >= 0.0 && k >= 0.0;
+}
+
+} // namespace
+
+double Permutations(double n, double k)
+{
+    if (!WholeOperands(n, k))
         return std::nan("");
     if (k > n)
         return 0.0;
@@ -146,9 +157,7 @@ double Permutations(double n, double k)
 
 double Combinations(double n, double k)
 {
-    n = SnapToWhole(n);
-    k = SnapToWhole(k);
-    if (!IsWhole(n) || !IsWhole(k) || n < 0.0 || k < 0.0)
+    if (!WholeOperands(n, k))
         return std::nan("");
     if (k > n)
         return 0.0;
