@@ -32,7 +32,7 @@ struct BesideGroup {
 };
 
 // Every part's group, in the order they are written.
-constexpr int BesideGroupCount = 1;
+constexpr int BesideGroupCount = 2;
 extern const BesideGroup BesideGroups[BesideGroupCount];
 
 // Bytes as upper-case hexadecimal text, two digits a byte.

@@ -9,10 +9,12 @@ BesideRecord Beside;
 void ResetBesideState()
 {
     ResetShiftedSums();
+    ResetTape();
 }
 
 const BesideGroup BesideGroups[BesideGroupCount] = {
     {"statistics", SaveShiftedSums, LoadShiftedSums},
+    {"tape", SaveTape, LoadTape},
 };
 
 std::string HexText(const void* data, std::size_t size)

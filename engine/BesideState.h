@@ -1,8 +1,8 @@
 // State kept beside the five records.
 //
 // Some of the calculator's state belongs to no stored record: the
-// statistics companions now, more later.  It lives here, under three rules
-// shared by every part:
+// statistics companions and the tape's cursor.  It lives here, under three
+// rules shared by every part:
 // - it is reset with the calculator (ResetCalculator, ResetBesideState);
 // - each undo step carries the fixed-size image BesideRecord, so undo and
 //   redo restore it with the registers (a part with bulk storage of its own
@@ -14,11 +14,13 @@
 #pragma once
 
 #include "ShiftedSums.h"
+#include "Tape.h"
 
 // The image an undo step copies.  Built from byte types only (Record.h),
 // so it has no padding and compares byte for byte.
 struct BesideRecord {
     ShiftedSumsRecord statistics;
+    TapeCursor tape;
 };
 static_assert(alignof(BesideRecord) == 1, "byte types only");
 

@@ -4,6 +4,7 @@
 
 #include "Scientific.h"
 #include "Stack.h"
+#include "Tape.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -105,11 +106,15 @@ void ConvertX(const ConversionType* table, unsigned short count, KeyOp key)
         const ConversionType& to = table[i];
         if (to.key != key)
             continue;
+        const TapeValue given = TapeLevel(0);
         if (from)
             // The unit X already has keeps its value exactly, free of the
             // rounding of a division and multiplication by the same factor.
             StoreX(&to == from ? x : base * to.factor);
         LabelX(to.label);
+        // Attaching a unit, or pressing the one X has, converts nothing.
+        if (from && &to != from)
+            RecordConversion(key, given);
         return;
     }
 }
@@ -191,17 +196,21 @@ bool HandleConversion(KeyOp key)
         ConvertX(Volume, Count(Volume), key);
     else if (key == KeyCelsius || key == KeyFahrenheit) {
         // Temperatures convert in place: no LastX, the label index stays.
+        const TapeValue given = TapeLevel(0);
         double x = UnPrefs.stack[0];
         uint16_t label = UnPrefs.stackLabel[0];
+        bool converts = label == (key == KeyCelsius ? LabelDegF : LabelDegC);
         if (key == KeyCelsius) {
-            if (label == LabelDegF)
+            if (converts)
                 UnPrefs.stack[0] = subtract(x, 32.0) * 5.0 / 9.0;
             UnPrefs.stackLabel[0] = LabelDegC;
         } else {
-            if (label == LabelDegC)
+            if (converts)
                 UnPrefs.stack[0] = x * 9.0 / 5.0 + 32.0;
             UnPrefs.stackLabel[0] = LabelDegF;
         }
+        if (converts)
+            RecordConversion(key, given);
     } else
         return false;
     return true;

@@ -4,6 +4,7 @@
 #include "Registers.h"
 #include "Scientific.h"
 #include "Stack.h"
+#include "Tape.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -143,11 +144,16 @@ bool StorePath()
     return false;
 }
 
+double ComputePaymentsPerYear();
+
 // Store-or-compute: keeps a typed X or computes the value, copies X into the
-// register, labels X.  False when the register refused a typed X.
-bool StoreOrCompute(int r, uint16_t label, double (*compute)())
+// register, labels X and puts a computed value on the tape.  False when the
+// register refused a typed X.
+
+bool StoreOrCompute(KeyOp key, int r, uint16_t label, double (*compute)())
 {
-    if (!StorePath()) {
+    bool computed = !StorePath();
+    if (computed) {
         if (UnPrefs.liftEnabled())
             LiftStack();
         StoreX(compute());
@@ -158,6 +164,9 @@ bool StoreOrCompute(int r, uint16_t label, double (*compute)())
     Regs.registers[r] = double(UnPrefs.stack[0]);
     LabelX(label);
     RegsChanged = 1;
+    // Computing P/YR only recalls it.
+    if (computed && compute != ComputePaymentsPerYear)
+        RecordResult(key);
     return true;
 }
 
@@ -432,37 +441,45 @@ double solve_wide(double (*f)(double), double x0, double x1)
 bool HandleRegisters(KeyOp key)
 {
     switch (int(key)) {
-    case KeyN: StoreOrCompute(RegN, LabelPeriods, ComputeN); return true;
-    case KeyInterest: StoreOrCompute(RegInterest, LabelIYR, ComputeInterest); break;
-    case KeyPresentValue: StoreOrCompute(RegPresentValue, LabelPV, ComputePv); break;
-    case KeyPayment: StoreOrCompute(RegPayment, LabelPMT, ComputePmt); break;
-    case KeyFutureValue: StoreOrCompute(RegFutureValue, LabelFV, ComputeFv); return true;
-    case KeyPaymentsPerYear:
-        if (!StoreOrCompute(RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear))
+    case KeyN: StoreOrCompute(KeyN, RegN, LabelPeriods, ComputeN); return true;
+    case KeyInterest: StoreOrCompute(KeyInterest, RegInterest, LabelIYR, ComputeInterest); break;
+    case KeyPresentValue: StoreOrCompute(KeyPresentValue, RegPresentValue, LabelPV, ComputePv); break;
+    case KeyPayment: StoreOrCompute(KeyPayment, RegPayment, LabelPMT, ComputePmt); break;
+    case KeyFutureValue: StoreOrCompute(KeyFutureValue, RegFutureValue, LabelFV, ComputeFv); return true;
+    case KeyPaymentsPerYear: 
+        if (!StoreOrCompute(KeyPaymentsPerYear, RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear))
             return true;
         break;
-    case KeyNominalRate: StoreOrCompute(RegInterest, LabelNomPercent, ComputeNominal); break;
-    case KeyEffectiveRate: StoreOrCompute(RegEffectiveRate, LabelEffPercent, ComputeEffective); return true;
-    case KeyCost: StoreOrCompute(RegCost, LabelCost, ComputeCost); return true;
-    case KeyPrice: StoreOrCompute(RegPrice, LabelPrice, ComputePrice); return true;
-    case KeyMargin:
-        StoreOrCompute(RegMargin, LabelMargin, ComputeMargin);
+    case KeyNominalRate: StoreOrCompute(KeyNominalRate, RegInterest, LabelNomPercent, ComputeNominal); break;
+    case KeyEffectiveRate:
+        StoreOrCompute(KeyEffectiveRate, RegEffectiveRate, LabelEffPercent, ComputeEffective);
+        return true;
+    case KeyCost: StoreOrCompute(KeyCost, RegCost, LabelCost, ComputeCost); return true;
+    case KeyPrice: StoreOrCompute(KeyPrice, RegPrice, LabelPrice, ComputePrice); return true;
+    case KeyMargin: 
+        StoreOrCompute(KeyMargin, RegMargin, LabelMargin, ComputeMargin);
         UnPrefs.setMarkupMode(false);
         return true;
-    case KeyMarkup:
-        StoreOrCompute(RegMargin, LabelMarkup, ComputeMarkup);
+    case KeyMarkup: 
+        StoreOrCompute(KeyMarkup, RegMargin, LabelMarkup, ComputeMarkup);
         UnPrefs.setMarkupMode(true);
         return true;
-    case KeyTimesPaymentsPerYear:
+    case KeyTimesPaymentsPerYear: {
+        const TapeValue years = TapeLevel(0);
         StoreX(double(UnPrefs.stack[0]) * Reg(RegPaymentsPerYear));
         Regs.registers[RegN] = double(UnPrefs.stack[0]);
         LabelX(LabelPeriods);
         UnPrefs.setLiftDisabledByKey(true);
         RegsChanged = 1;
+        RecordFunction(key, false, years);
         return true;
-    case KeyDividePaymentsPerYear:
+    }
+    case KeyDividePaymentsPerYear: {
+        const TapeValue periods = TapeLevel(0);
         UnPrefs.stack[0] = double(UnPrefs.stack[0]) / Reg(RegPaymentsPerYear);
+        RecordFunction(key, false, periods);
         return true;
+    }
     case KeyCashFlow: return CashFlow();
     case KeyCashFlowCount: return CashFlowCount();
     default: return false;
@@ -527,6 +544,8 @@ void amort(bool continueFromBalance)
     LabelX(LabelInt);
     UnPrefs.lastOperator = KeyAmortize;
     UnPrefs.amortRepeat = 2;
+    RecordTape({TapeKind::Amortization, KeyAmortize, 0, 3, uint16_t(start), uint16_t(end),
+                {TapeLevel(0), TapeLevel(1), TapeLevel(2), {}}});
 }
 
 void amort_next()

@@ -7,6 +7,8 @@
 #include "Scientific.h"
 #include "Stack.h"
 #include "Statistics.h"
+#include "Tape.h"
+#include "TapeText.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -69,10 +71,16 @@ void NewValue(double value)
 void Percent()
 {
     KeyOp top = PeekOp();
+    const TapeValue percent = TapeLevel(0), base = TapeLevel(1);
+    bool ofBase = Prefs.rpnInput() || top == KeyAdd || top == KeySubtract;
     double x = XValue() / 100;
-    if (Prefs.rpnInput() || top == KeyAdd || top == KeySubtract)
+    if (ofBase)
         x *= double(UnPrefs.stack[1]);
     Replace(x);
+    if (ofBase)
+        RecordTape({TapeKind::PercentOf, KeyPercent, 2, 1, 0, 0, {base, percent, TapeLevel(0), {}}});
+    else
+        RecordFunction(KeyPercent, false, percent);
 }
 
 void Round()
@@ -140,6 +148,7 @@ void Npv()
     LabelX(LabelNPV);
     Regs.registers[RegPresentValue] = XValue();
     RegsChanged = 1;
+    RecordResult(KeyNpv);
 }
 
 void Irr()
@@ -157,6 +166,7 @@ void Irr()
     LabelX(LabelIrrYR);
     Regs.registers[RegInterest] = XValue();
     RegsChanged = 1;
+    RecordResult(KeyIrr);
 }
 
 // The result of a trigonometric key in the current angle unit.
@@ -210,25 +220,35 @@ void ArcCosine()
     Replace(r);
 }
 
+// The coordinate keys turn the pair X, Y into another pair.
+void RecordPair(KeyOp key, const TapeValue& x, const TapeValue& y)
+{
+    RecordTape({TapeKind::Function, uint8_t(key), 2, 2, 0, 0, {x, y, TapeLevel(0), TapeLevel(1)}});
+}
+
 void ToRectangular()
 {
+    const TapeValue radius = TapeLevel(0), angle = TapeLevel(1);
     StoreLastX();
     double r = XValue(), a = ToRadians(UnPrefs.stack[1]);
     StoreX(r * std::cos(a));
     StoreY(r * std::sin(a));
     PopEnter();
+    RecordPair(KeyToRectangular, radius, angle);
 }
 
 // Radius and full-circle angle, so that the way back finds the same point.
 // The origin, also as negative zeros, has the angle 0.
 void ToPolar()
 {
+    const TapeValue xValue = TapeLevel(0), yValue = TapeLevel(1);
     StoreLastX();
     double x = XValue(), y = UnPrefs.stack[1];
     double angle = (x == 0 && y == 0) ? 0.0 : Degrees(std::atan2(y + 0.0, x + 0.0));
     StoreX(std::hypot(x, y)); // no overflow or underflow on the way
     StoreY(angle);
     PopEnter();
+    RecordPair(KeyToPolar, xValue, yValue);
 }
 
 // The random key draws from the minimal-standard linear congruential
@@ -272,6 +292,12 @@ bool HandleImmediateOperation(KeyOp key)
     double x = XValue();
     bool hyperbolic = UnPrefs.hyperbolic();
     bool integer = IntegerFunctions();
+    // The operand of a function the tape records, taken before the key
+    // changes it; the percent and coordinate keys record their own entries.
+    const bool taped = IsTapeFunction(key) && key != KeyPercent && key != KeyToRectangular && key != KeyToPolar;
+    TapeValue operand = {};
+    if (taped)
+        operand = TapeLevel(0);
     switch (int(key)) {
     case KeyPercent: Percent(); break;
     case KeyRound: Round(); break;
@@ -320,5 +346,7 @@ bool HandleImmediateOperation(KeyOp key)
     default:
         return StatisticsOperation(key);
     }
+    if (taped)
+        RecordFunction(key, hyperbolic, operand);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "Programmer.h"
 #include "Scientific.h"
 #include "Stack.h"
+#include "Tape.h"
 
 #include "core/State.h"
 
@@ -187,6 +188,8 @@ bool PerformBinaryOperation(KeyOp op)
         return false;
 
     StoreLastX();
+    // The operands as the user sees them, before any rescaling into units.
+    const TapeValue left = TapeLevel(1), right = TapeLevel(0);
     double y = UnPrefs.stack[1];
     double x = UnPrefs.stack[0];
     uint16_t yLabel = UnPrefs.stackLabel[1];
@@ -261,5 +264,6 @@ bool PerformBinaryOperation(KeyOp op)
     StoreX(result);
     if (label != 0)
         LabelX(label);
+    RecordBinary(op, left, right);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "Scientific.h"
 #include "Stack.h"
 #include "Statistics.h"
+#include "Tape.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -55,6 +56,30 @@ uint16_t RegisterLabel(int r)
     return r < UserRegisterCount ? uint16_t(Regs.registerLabel[r]) : 0;
 }
 
+TapeValue RegisterValue(int r)
+{
+    return TapePlain(Regs.registers[r], RegisterLabel(r));
+}
+
+// Register arithmetic on the tape: the register, its operation, the two
+// operands and the result.
+void RecordRegister(KeyOp op, int r, TapeRegisterAction action, const TapeValue& left, const TapeValue& right,
+                    const TapeValue& result)
+{
+    RecordTape({TapeKind::Register, uint8_t(op), 2, 1, uint16_t(r), action, {left, right, result, {}}});
+}
+
+// M+ and M-: the memory register and X.
+void MemoryArithmetic(KeyOp op)
+{
+    const TapeValue memory = TapePlain(Regs.memory), x = TapeLevel(0);
+    if (op == KeyAdd)
+        Regs.memory = double(Regs.memory) + double(UnPrefs.stack[0]);
+    else
+        Regs.memory = subtract(Regs.memory, UnPrefs.stack[0]);
+    RecordRegister(op, 0, TapeMemory, memory, x, TapePlain(Regs.memory));
+}
+
 void ClearPrefix()
 {
     UnPrefs.registerPrefix = KeyNone;
@@ -65,10 +90,19 @@ void ClearPrefix()
 bool PerformPrefix(int r)
 {
     KeyOp op = KeyOp(int(UnPrefs.registerOperator));
+    const TapeValue x = TapeLevel(0), held = RegisterValue(r);
     bool accepted = true;
     switch (int(UnPrefs.registerPrefix)) {
-    case KeyStore: accepted = Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r); break;
-    case KeyRecall: Recall(op, r); break;
+    case KeyStore:
+        accepted = Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r);
+        if (accepted && IsArithmetic(op))
+            RecordRegister(op, r, TapeStore, held, x, RegisterValue(r));
+        break;
+    case KeyRecall:
+        Recall(op, r);
+        if (IsArithmetic(op))
+            RecordRegister(op, r, TapeRecall, x, held, TapeLevel(0));
+        break;
     default: accepted = Swap(r); break;
     }
     if (!accepted)
@@ -311,8 +345,8 @@ bool HandleMemory(KeyOp key)
         UnPrefs.registerFirstDigit = KeyNone;
         return true;
     case KeyMemoryClear: Regs.memory = 0.0; break;
-    case KeyMemoryAdd: Regs.memory = double(Regs.memory) + double(UnPrefs.stack[0]); break;
-    case KeyMemorySubtract: Regs.memory = subtract(Regs.memory, UnPrefs.stack[0]); break;
+    case KeyMemoryAdd: MemoryArithmetic(KeyAdd); break;
+    case KeyMemorySubtract: MemoryArithmetic(KeySubtract); break;
     case KeyMemoryStore: Regs.memory = double(UnPrefs.stack[0]); break;
     case KeyMemoryRecall:
         LiftStackForNewValue();

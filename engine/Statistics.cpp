@@ -5,6 +5,7 @@
 #include "Scientific.h"
 #include "ShiftedSums.h"
 #include "Stack.h"
+#include "Tape.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -99,6 +100,7 @@ double LineX(const Moments& m, double y)
 void Accumulate(KeyOp op)
 {
     StoreLastX();
+    const TapeValue xValue = TapeLevel(0), yValue = TapeLevel(1);
     double x = UnPrefs.stack[0], y = UnPrefs.stack[1];
     // Sums kept in integer words are not the data the companions would sum.
     ShiftedStep step = IntegerRegisterArithmetic(op) ? ShiftedStep::Unused : ShiftedStepFor(op == KeyAdd);
@@ -114,6 +116,8 @@ void Accumulate(KeyOp op)
     UnPrefs.setLiftDisabledByKey(true);
     if (PeekOp() == KeyEnter)
         PopOp();
+    RecordTape({TapeKind::Sigma, uint8_t(op == KeyAdd ? KeySigmaPlus : KeySigmaMinus), 2, 1, 0, 0,
+                {xValue, yValue, TapeLevel(0), {}}});
 }
 
 void NewValue(double value, uint16_t label)
@@ -134,11 +138,14 @@ void Deviations(bool population)
     LabelX(population ? LabelPopSX : LabelSX);
     StoreY(std::sqrt(m.syy / d));
     LabelY(population ? LabelPopSY : LabelSY);
+    RecordTape({TapeKind::Result, uint8_t(population ? KeyPopStdDev : KeyStdDev), 0, 2, 0, 0,
+                {TapeLevel(0), TapeLevel(1), {}, {}}});
 }
 
 void Estimate(bool ofX)
 {
     Moments m = CurrentMoments();
+    const TapeValue givenValue = TapeLevel(0);
     StoreLastX();
     LiftStack();
     double given = UnPrefs.stack[0];
@@ -153,6 +160,8 @@ void Estimate(bool ofX)
         StoreY(Slope(m));
         LabelY(LabelM);
     }
+    RecordTape({TapeKind::Result, uint8_t(ofX ? KeyEstimateX : KeyEstimateY), 1, 2, 0, 0,
+                {givenValue, TapeLevel(0), TapeLevel(1), {}}});
 }
 
 } // namespace
@@ -169,9 +178,18 @@ bool StatisticsOperation(KeyOp key)
         LabelX(uint16_t(offset == 5 ? LabelN : LabelSumX + offset));
         return true;
     }
-    case KeyMeanX: NewValue(MeanX(CurrentMoments()), LabelMeanX); return true;
-    case KeyWeightedMean: NewValue(Sum(RegSumXY) / Sum(RegSumY), LabelMeanXW); return true;
-    case KeyMeanY: NewValue(MeanY(CurrentMoments()), LabelMeanY); return true;
+    case KeyMeanX:
+        NewValue(MeanX(CurrentMoments()), LabelMeanX);
+        RecordResult(key);
+        return true;
+    case KeyWeightedMean:
+        NewValue(Sum(RegSumXY) / Sum(RegSumY), LabelMeanXW);
+        RecordResult(key);
+        return true;
+    case KeyMeanY:
+        NewValue(MeanY(CurrentMoments()), LabelMeanY);
+        RecordResult(key);
+        return true;
     case KeyStdDev: Deviations(false); return true;
     case KeyPopStdDev: Deviations(true); return true;
     case KeyEstimateX: Estimate(true); return true;

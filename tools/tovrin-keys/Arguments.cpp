@@ -116,6 +116,10 @@ bool ReadKey(const std::string& token, std::vector<Action>& actions)
         actions.push_back({Action::Redo, 0});
         return true;
     }
+    if (Equal(token, "ClearTape")) {
+        actions.push_back({Action::ClearTape, 0});
+        return true;
+    }
     if (token.size() > 9 && Equal(token.substr(0, 9), "Function=")) {
         int function = FunctionFromName(token.substr(9));
         if (function < 0)
@@ -228,6 +232,10 @@ bool ParseArguments(int argc, char** argv, Options& options, std::vector<Action>
             options.sticky = true;
             continue;
         }
+        if (arg == "--tape") {
+            options.tape = true;
+            continue;
+        }
         std::string option = arg, value;
         size_t equals = arg.find('=');
         if (equals != std::string::npos) {
@@ -276,11 +284,14 @@ const char* UsageText()
            "  --registers 10|100                one- or two-digit register numbers\n"
            "  --comma                           comma as radix mark\n"
            "  --sticky                          sticky shift\n"
+           "  --tape                            then print the tape, one line per entry:\n"
+           "                                    TAPE<TAB>LINE, the oldest first\n"
            "  --levels N                        stack levels to print, 1 to 20 (default 1)\n"
            "  --state FILE                      load and save the state records in FILE\n"
            "  --help, --version\n"
            "\n"
            "Keys: a key name without its Key prefix (Digit7, Add, Enter, Sin, WordU8, ...),\n"
            "a decimal number (12, 1.50, -3, 2e-5), #N for key code N, Undo, Redo,\n"
-           "Function=NAME, Paste=TEXT (TEXT pasted as from the clipboard).\n";
+           "ClearTape (the Tape window's Clear), Function=NAME, Paste=TEXT (TEXT pasted as\n"
+           "from the clipboard).\n";
 }

@@ -6,7 +6,7 @@
 
 // One step of the key sequence.
 struct Action {
-    enum Kind { Key, Undo, Redo, SelectFunction, Paste };
+    enum Kind { Key, Undo, Redo, ClearTape, SelectFunction, Paste };
     Kind kind;
     int value;        // key code, or function number
     std::string text = {}; // the pasted text
@@ -23,6 +23,7 @@ struct Options {
     int registers = -1;     // 10 or 100
     bool comma = false;
     bool sticky = false;
+    bool tape = false;      // print the tape's lines after the stack
     int levels = 1;
     std::string stateFile;
     bool help = false;

@@ -1,9 +1,7 @@
 #include "StackText.h"
 
 #include "core/State.h"
-#include "format/DisplayText.h"
-#include "format/Format.h"
-#include "format/Strings.h"
+#include "format/ValueText.h"
 
 std::string LevelName(int level)
 {
@@ -13,26 +11,20 @@ std::string LevelName(int level)
 
 void LevelText(int level, std::string& label, std::string& text)
 {
-    char display[DisplayTextSize];
-    bool commaRadix = Prefs.commaRadix();
-    label.clear();
     if (level == 0 && UnPrefs.entering()) {
         // The typed text, as typed: a trailing point or an open exponent too.
         char typed[EntryTextSize + 1] = {};
         for (int i = 0; i < EntryTextSize && UnPrefs.entryText[i]; ++i)
             typed[i] = UnPrefs.entryText[i];
-        DisplayNumberText(typed, commaRadix, display);
-    } else {
-        char formatted[FormatBufferSize];
-        if (FormatNumber(UnPrefs.stack[level], UnPrefs.stackLabel[level], formatted, false) != FormatOk) {
-            text = GetString(LabelError);
-            return;
-        }
-        DisplayNumberText(formatted, commaRadix, display);
+        char display[DisplayTextSize];
+        DisplayNumberText(typed, Prefs.commaRadix(), display);
+        text = display;
+        char name[LabelTextSize];
+        label = LabelText(UnPrefs.stackLabel[0], UnPrefs.stackLabelIndex[0], name) ? name : "";
+        return;
     }
-    text = display;
-
-    char name[LabelTextSize];
-    if (LabelText(UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level], name))
-        label = name;
+    ValueTexts texts;
+    ValueText(UnPrefs.stack[level], UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level], texts);
+    text = texts.number;
+    label = texts.label;
 }

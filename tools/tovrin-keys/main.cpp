@@ -6,6 +6,8 @@
 
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Tape.h"
+#include "engine/TapeText.h"
 #include "engine/Undo.h"
 
 #include <cstdio>
@@ -94,6 +96,9 @@ void Perform(const Action& action)
         else
             std::fputs("Nothing to Redo\n", stderr);
         break;
+    case Action::ClearTape:
+        ClearTape();
+        break;
     case Action::SelectFunction:
         UnPrefs.setFunction(unsigned(action.value));
         break;
@@ -156,6 +161,9 @@ int main(int argc, char** argv)
     for (const Action& action : actions)
         Perform(action);
     PrintStack(options.levels);
+    if (options.tape)
+        for (const std::string& line : TapeLines())
+            std::printf("TAPE\t%s\n", line.c_str());
 #ifdef TOVRIN_WITH_STORAGE
     // Saved as a normal exit saves; a failed save must not pass unnoticed.
     if (!options.stateFile.empty() && !SavePreferences(QString::fromStdString(options.stateFile))) {

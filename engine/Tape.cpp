@@ -1,0 +1,262 @@
+#include "Tape.h"
+
+#include "BesideState.h"
+#include "Undo.h"
+
+#include "core/State.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+// Room for the entries shown and for some that an undo has hidden, so that
+// undoing a key on a full tape rarely loses its oldest lines.  A power of
+// two, so that the place of an entry is its number modulo the size.
+constexpr uint32_t RingSize = 1024;
+static_assert(RingSize >= TapeCapacity, "the ring holds a full tape");
+
+// Marks a place that holds no entry: no entry is ever given this number.
+constexpr uint32_t NoEntry = 0xFFFFFFFF;
+
+struct Slot {
+    uint32_t number;   // the entry's number, NoEntry for none
+    uint32_t previous; // the number of the entry before it, plus one; 0 for none
+    TapeEntry entry;
+};
+
+// Allocated once with the program; keys only overwrite places.
+Slot Ring[RingSize];
+// The number the next entry gets.  Never undone, so that a number names
+// one entry for as long as its place holds it.
+uint32_t NextNumber = 0;
+
+TapeCursor& Cursor()
+{
+    return Beside.tape;
+}
+
+// The slot of the entry numbered `end - 1`, or nullptr when its place no
+// longer holds it.
+const Slot* SlotBefore(uint32_t end)
+{
+    if (end == 0)
+        return nullptr;
+    const Slot& slot = Ring[(end - 1) % RingSize];
+    return slot.number == end - 1 ? &slot : nullptr;
+}
+
+// Calls `visit` with each slot shown, newest first.
+template <typename Visit>
+void VisitShown(Visit visit)
+{
+    uint32_t end = Cursor().end;
+    unsigned count = Cursor().count;
+    for (unsigned i = 0; i < count && i < TapeCapacity; ++i) {
+        const Slot* slot = SlotBefore(end);
+        if (!slot)
+            break;
+        visit(*slot);
+        end = slot->previous;
+    }
+}
+
+// The shapes a kind's entries take: operands and results.
+struct Shape {
+    uint8_t operands, results;
+};
+
+bool ShapeOf(TapeKind kind, Shape shape)
+{
+    auto is = [&](int operands, int results) { return shape.operands == operands && shape.results == results; };
+    switch (kind) {
+    case TapeKind::Binary:
+    case TapeKind::PercentOf:
+    case TapeKind::Register:
+    case TapeKind::Sigma: return is(2, 1);
+    case TapeKind::Function: return is(1, 1) || is(2, 2);
+    case TapeKind::Conversion: return is(1, 1);
+    case TapeKind::Result: return is(0, 1) || is(0, 2) || is(1, 2);
+    case TapeKind::Amortization: return is(0, 3);
+    }
+    return false;
+}
+
+// An entry as the settings file keeps it: byte types only.
+struct TapeValueImage {
+    F64 value;
+    LeU16 label;
+    LeU16 index;
+};
+struct TapeEntryImage {
+    uint8_t kind;
+    uint8_t operation;
+    uint8_t operands;
+    uint8_t results;
+    LeU16 tag;
+    LeU16 tag2;
+    TapeValueImage values[4];
+};
+static_assert(sizeof(TapeEntryImage) == 56, "no padding");
+
+TapeEntryImage ImageOf(const TapeEntry& entry)
+{
+    TapeEntryImage image;
+    image.kind = uint8_t(entry.kind);
+    image.operation = entry.operation;
+    image.operands = entry.operands;
+    image.results = entry.results;
+    image.tag = entry.tag;
+    image.tag2 = entry.tag2;
+    for (int i = 0; i < 4; ++i) {
+        image.values[i].value = entry.values[i].value;
+        image.values[i].label = entry.values[i].label;
+        image.values[i].index = entry.values[i].index;
+    }
+    return image;
+}
+
+TapeEntry EntryOf(const TapeEntryImage& image)
+{
+    TapeEntry entry;
+    entry.kind = TapeKind(image.kind);
+    entry.operation = image.operation;
+    entry.operands = image.operands;
+    entry.results = image.results;
+    entry.tag = image.tag;
+    entry.tag2 = image.tag2;
+    for (int i = 0; i < 4; ++i)
+        entry.values[i] = {image.values[i].value, image.values[i].label, image.values[i].index};
+    return entry;
+}
+
+// The last number a loaded tape may use, far below NoEntry, so that a
+// session can never reach the marker.
+constexpr uint32_t LastLoadedNumber = 0x7FFFFFFF;
+
+} // namespace
+
+void RecordTape(const TapeEntry& entry)
+{
+    Slot& slot = Ring[NextNumber % RingSize];
+    slot.number = NextNumber;
+    slot.previous = Cursor().end;
+    slot.entry = entry;
+    Cursor().end = ++NextNumber;
+    if (Cursor().count < TapeCapacity)
+        ++Cursor().count;
+}
+
+TapeValue TapeLevel(int level)
+{
+    return {UnPrefs.stack[level], UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level]};
+}
+
+TapeValue TapePlain(double value, uint16_t label)
+{
+    return {value, label, NoLabelIndex};
+}
+
+void RecordBinary(KeyOp op, const TapeValue& left, const TapeValue& right)
+{
+    RecordTape({TapeKind::Binary, uint8_t(op), 2, 1, 0, 0, {left, right, TapeLevel(0), {}}});
+}
+
+void RecordFunction(KeyOp op, bool hyperbolic, const TapeValue& operand)
+{
+    RecordTape({TapeKind::Function, uint8_t(op), 1, 1, uint16_t(hyperbolic), 0, {operand, TapeLevel(0), {}, {}}});
+}
+
+void RecordConversion(KeyOp key, const TapeValue& given)
+{
+    RecordTape({TapeKind::Conversion, uint8_t(key), 1, 1, 0, 0, {given, TapeLevel(0), {}, {}}});
+}
+
+void RecordResult(KeyOp key)
+{
+    RecordTape({TapeKind::Result, uint8_t(key), 0, 1, 0, 0, {TapeLevel(0), {}, {}, {}}});
+}
+
+void ClearTape()
+{
+    SaveSnapshot();
+    Cursor().count = 0;
+    SaveUndo();
+}
+
+std::vector<const TapeEntry*> TapeEntries()
+{
+    std::vector<const TapeEntry*> entries;
+    VisitShown([&](const Slot& slot) { entries.push_back(&slot.entry); });
+    return {entries.rbegin(), entries.rend()};
+}
+
+std::vector<uint32_t> TapeSerials()
+{
+    std::vector<uint32_t> numbers;
+    VisitShown([&](const Slot& slot) { numbers.push_back(slot.number); });
+    return {numbers.rbegin(), numbers.rend()};
+}
+
+void ResetTape()
+{
+    for (Slot& slot : Ring)
+        slot.number = NoEntry;
+    NextNumber = 0;
+    std::memset(&Cursor(), 0, sizeof(TapeCursor));
+}
+
+bool TapeEntryValid(const TapeEntry& entry)
+{
+    if (uint8_t(entry.kind) >= TapeKindCount)
+        return false;
+    return ShapeOf(entry.kind, {entry.operands, entry.results});
+}
+
+// The group holds the cursor as the hexadecimal text of its bytes and the
+// entries shown, oldest first, as the text of their images.  Every key is
+// written every time, so no key of an earlier tape is left behind.
+BesideEntries SaveTape()
+{
+    std::vector<const TapeEntry*> entries = TapeEntries();
+    std::vector<TapeEntryImage> images;
+    images.reserve(entries.size());
+    for (const TapeEntry* entry : entries)
+        images.push_back(ImageOf(*entry));
+    return {{"cursor", HexText(&Cursor(), sizeof(TapeCursor))},
+            {"entries", HexText(images.data(), images.size() * sizeof(TapeEntryImage))}};
+}
+
+void LoadTape(const BesideReader& read)
+{
+    ResetTape();
+    std::string cursorText, entriesText;
+    TapeCursor cursor;
+    if (!read("cursor", cursorText) || !read("entries", entriesText) ||
+        !HexBytes(cursorText, &cursor, sizeof cursor))
+        return;
+    const std::size_t imageText = 2 * sizeof(TapeEntryImage);
+    const std::size_t count = entriesText.size() / imageText;
+    const uint32_t end = cursor.end;
+    if (entriesText.size() % imageText != 0 || count > TapeCapacity || count > cursor.count ||
+        cursor.count > TapeCapacity || end < count || end > LastLoadedNumber)
+        return;
+    std::vector<TapeEntryImage> images(count);
+    if (!HexBytes(entriesText, images.data(), count * sizeof(TapeEntryImage)))
+        return;
+    for (const TapeEntryImage& image : images)
+        if (!TapeEntryValid(EntryOf(image)))
+            return;
+    // The entries keep their numbers below the cursor's end, so that the
+    // cursor reads back as it was saved.
+    uint32_t number = end - uint32_t(count);
+    for (const TapeEntryImage& image : images) {
+        Slot& slot = Ring[number % RingSize];
+        slot.number = number;
+        slot.previous = number;
+        slot.entry = EntryOf(image);
+        ++number;
+    }
+    NextNumber = end;
+    Cursor() = cursor;
+}

@@ -1,0 +1,103 @@
+// The paper tape: every calculation that produces a result, as an entry to
+// read back, copy and save.
+//
+// The engine records an entry as it calculates: the values with their
+// labels and the operation, never text; TapeText.h composes the lines when
+// they are shown, in the format, base and radix of that moment.
+//
+// The entries live in a ring allocated once, outside the undo image.  Each
+// entry is linked to the one before it, and the state beside the records
+// holds only a cursor: the newest entry shown and how many are shown.  An
+// undo step thus carries a few bytes, undo hides the entries of the undone
+// key and redo shows them again, and undoing a cleared tape shows its lines
+// again, for as long as the ring has not reused their places.
+#pragma once
+
+#include "BesideGroups.h"
+
+#include "core/KeyOp.h"
+#include "core/Record.h"
+
+#include <cstdint>
+#include <vector>
+
+// The most entries the tape shows; older ones fall off.
+constexpr int TapeCapacity = 1000;
+
+// A value with its label, as the stack holds it.
+struct TapeValue {
+    double value;
+    uint16_t label;
+    uint16_t index; // label index, NoLabelIndex for none
+};
+
+// How an entry reads (TapeText.h); `operands` values come first in
+// `values`, then `results`.
+enum class TapeKind : uint8_t {
+    Binary,       // left op right = result
+    PercentOf,    // base × percent % = result
+    Function,     // f(x) = result; f(x, y) = x', y' for the coordinate keys
+    Conversion,   // value in one unit = value in another
+    Register,     // register: old op operand = result (store, recall, M+)
+    Result,       // name = value; the estimates also keep the given value
+    Sigma,        // Σ+ or Σ− of x, y and the new n
+    Amortization, // the range of periods: interest, principal, balance
+};
+constexpr int TapeKindCount = 8;
+
+// Where a register entry's result went.
+enum TapeRegisterAction : uint16_t { TapeStore, TapeRecall, TapeMemory };
+
+struct TapeEntry {
+    TapeKind kind;
+    uint8_t operation; // the key: KeyAdd, KeySin, KeySigmaPlus, KeyFeet...
+    uint8_t operands;
+    uint8_t results;
+    // Function: 1 with the hyperbolic prefix.  Register: the register
+    // number.  Amortization: the first period.
+    uint16_t tag;
+    // Register: TapeRegisterAction.  Amortization: the last period.
+    uint16_t tag2;
+    TapeValue values[4];
+};
+
+// The cursor that the state beside the records keeps: byte types only.
+struct TapeCursor {
+    LeU32 end;   // number of the newest entry shown, plus one; 0 for none
+    LeU16 count; // how many entries are shown, at most TapeCapacity
+};
+
+// Adds an entry after the newest one shown.
+void RecordTape(const TapeEntry& entry);
+
+// The value of a stack level as an entry keeps it.
+TapeValue TapeLevel(int level);
+TapeValue TapePlain(double value, uint16_t label = 0);
+
+// The common shapes of entries.
+void RecordBinary(KeyOp op, const TapeValue& left, const TapeValue& right);
+void RecordFunction(KeyOp op, bool hyperbolic, const TapeValue& operand);
+void RecordConversion(KeyOp key, const TapeValue& given);
+// X as a named result (its label is the name).
+void RecordResult(KeyOp key);
+
+// Hides every entry: an ordinary undoable step.
+void ClearTape();
+
+// The entries shown, oldest first.  Valid until the next entry is recorded.
+std::vector<const TapeEntry*> TapeEntries();
+// The number of each entry shown, oldest first: a new entry or an undo
+// changes the list, other keys do not.
+std::vector<uint32_t> TapeSerials();
+
+// No entries, as on a first start.
+void ResetTape();
+
+// Whether an entry holds values in the shape of its kind: what a loaded
+// entry must be.
+bool TapeEntryValid(const TapeEntry& entry);
+
+// The tape's group of the settings file.  A missing, damaged or foreign
+// group leaves the tape empty.
+BesideEntries SaveTape();
+void LoadTape(const BesideReader& read);
