@@ -1,15 +1,16 @@
 // Arbitrary bytes as the settings file: loading, a few keys, saving and
-// loading again must give byte-identical records and state beside them,
-// whatever the loaded statistics companions hold they cannot spoil
-// statistics started afresh, and nothing may crash.  Whatever the file
-// held, the save must succeed, unless the file system itself refuses, and
-// leave a file that reads back cleanly.
+// loading again must give byte-identical records and state beside them and
+// the same tape lines, whatever the loaded statistics companions hold they
+// cannot spoil statistics started afresh, and nothing may crash.  Whatever
+// the file held, the save must succeed, unless the file system itself
+// refuses, and leave a file that reads back cleanly.
 #include "core/State.h"
 #include "engine/BesideState.h"
 #include "engine/Calculator.h"
 #include "engine/Clearing.h"
 #include "engine/Reset.h"
 #include "engine/Statistics.h"
+#include "engine/TapeText.h"
 #include "engine/Undo.h"
 #include "storage/Preferences.h"
 
@@ -87,6 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         HandleButton(key);
     bool saved = SavePreferences(path);
     Records first = Take();
+    // The lines and the CSV rows of whatever the tape loaded.
+    const std::vector<std::string> firstLines = TapeLines();
+    TapeCsv();
     ResetCalculator();
     SettingsDamage reread;
     GetPreferences(path, &reread);
@@ -108,6 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (std::memcmp(&first, &second, sizeof first) != 0) {
         std::fprintf(stderr, "records changed across a save and a load\n");
+        std::abort();
+    }
+    if (TapeLines() != firstLines) {
+        std::fprintf(stderr, "tape changed across a save and a load\n");
         std::abort();
     }
     if (!FreshStatisticsAreExact()) {
