@@ -11,8 +11,8 @@
 //                                  (simple, precedence, rpn) and the device
 //                                  keys TEXT typed first; with --window
 //                                  NAME (preferences, colors, keyboard,
-//                                  rpnstack, registers, about) that window
-//                                  instead; the main window WxH pixels
+//                                  rpnstack, registers, tape, about) that
+//                                  window instead; the main window WxH pixels
 //                                  large (360x560), at the device pixel
 //                                  ratio F; reads and writes no settings.
 //

@@ -12,6 +12,7 @@
 #include "ui/dialogs/KeyboardDialog.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QAction>
@@ -61,7 +62,7 @@ constexpr int CtrlZ = 26;
 constexpr int NoticeTime = 4000;
 
 // What a display tap opens.
-enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters };
+enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters, TapTape };
 
 // The character code of a key event: its text, or the control code of a
 // letter typed with Ctrl where the platform gives no text for it.
@@ -163,6 +164,7 @@ void CalculatorForm::buildMenus()
     connect(calculator->addAction(tr("RPN Stack...")), &QAction::triggered, this, &CalculatorForm::viewRpnStackForm);
     connect(calculator->addAction(tr("User Registers...")), &QAction::triggered, this,
             &CalculatorForm::viewUserRegistersForm);
+    connect(calculator->addAction(tr("Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
 
     connect(edit->addAction(tr("Undo")), &QAction::triggered, this, &CalculatorForm::undo);
     connect(edit->addAction(tr("Redo")), &QAction::triggered, this, &CalculatorForm::redo);
@@ -339,6 +341,8 @@ void CalculatorForm::refreshDisplay()
         m_rpnStackForm->pane()->updateDisplay();
     if (m_userRegistersForm)
         m_userRegistersForm->pane()->updateDisplay();
+    if (m_tapeForm)
+        m_tapeForm->updateTape();
 }
 
 void CalculatorForm::handleButton(KeyOp op)
@@ -375,6 +379,7 @@ void CalculatorForm::handleDisplayTap(int, int x, int width)
     case TapKeyboard: doKeyboardDialog(); break;
     case TapRpnStack: viewRpnStackForm(); break;
     case TapUserRegisters: viewUserRegistersForm(); break;
+    case TapTape: viewTapeForm(); break;
     default: doPreferencesDialog(); break;
     }
 }
@@ -508,6 +513,14 @@ void CalculatorForm::viewUserRegistersForm()
     }
     m_userRegistersForm->pane()->updateDisplay();
     present(m_userRegistersForm);
+}
+
+void CalculatorForm::viewTapeForm()
+{
+    if (!m_tapeForm)
+        m_tapeForm = new TapeForm(this);
+    m_tapeForm->updateTape();
+    present(m_tapeForm);
 }
 
 void CalculatorForm::doPreferencesDialog()

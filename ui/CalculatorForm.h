@@ -24,6 +24,7 @@ struct ColorTable;
 class AboutForm;
 class QDialog;
 class RpnStackForm;
+class TapeForm;
 class UserRegistersForm;
 
 class CalculatorForm : public QMainWindow {
@@ -43,6 +44,7 @@ public:
     AboutForm* aboutForm() const { return m_aboutForm; }
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
+    TapeForm* tapeForm() const { return m_tapeForm; }
     // The line under the display that tells, for a few seconds, why
     // something was not done; hidden otherwise.
     QLabel* notice() const { return m_notice; }
@@ -75,6 +77,7 @@ public slots:
     void doClearAllDialog();
     void viewRpnStackForm();
     void viewUserRegistersForm();
+    void viewTapeForm();
     void doPreferencesDialog();
     void doColorsDialog();
     void doKeyboardDialog();
@@ -121,4 +124,5 @@ private:
     UserRegistersForm* m_userRegistersForm = nullptr;
     QLabel* m_notice = nullptr;
     QTimer* m_noticeTimer = nullptr;
+    TapeForm* m_tapeForm = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "ui/dialogs/KeyboardDialog.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,8 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
         return std::make_unique<UserRegistersForm>(parent, Prefs.hundredRegisters(), false);
     if (name == QLatin1String("about"))
         return std::make_unique<AboutForm>(parent);
+    if (name == QLatin1String("tape"))
+        return std::make_unique<TapeForm>(parent);
     return nullptr;
 }
 
@@ -92,7 +95,7 @@ QStringList ScreenshotWindows()
 {
     return {QStringLiteral("main"),     QStringLiteral("preferences"), QStringLiteral("colors"),
             QStringLiteral("keyboard"), QStringLiteral("rpnstack"),    QStringLiteral("registers"),
-            QStringLiteral("about")};
+            QStringLiteral("about"),    QStringLiteral("tape")};
 }
 
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)

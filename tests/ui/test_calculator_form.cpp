@@ -395,7 +395,7 @@ private slots:
             }
         }
         QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options"}));
-        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Undo", "Redo", "Copy", "Paste",
+        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Undo", "Redo", "Copy", "Paste",
                                      "Preferences...", "Colors...", "Keyboard...", "-", "About Tovrin..."}));
     }
 };

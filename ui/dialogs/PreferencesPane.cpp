@@ -18,7 +18,7 @@ namespace {
 constexpr unsigned FormatOfItem[4] = {FormatGeneral, FormatFixed, FormatScientific, FormatEngineering};
 constexpr int ItemOfFormat[4] = {0, 2, 3, 1};
 
-constexpr int TapActionCount = 5;
+constexpr int TapActionCount = 6;
 constexpr int IntegerSizeCount = 6;
 constexpr int StackSizeCount = 5;
 
@@ -54,7 +54,7 @@ PreferencesPane::PreferencesPane(QWidget* parent) : QWidget(parent)
     }
     connect(thirdGroup_, &QButtonGroup::idClicked, this, &PreferencesPane::tapSelected);
     tapAction_ = addCombo("tapAction", {tr("Preferences"), tr("Colors"), tr("Keyboard"), tr("RPN Stack"),
-                                        tr("User Registers")});
+                                        tr("User Registers"), tr("Tape")});
     integer_ = addCombo("integer", {tr("8-bit unsigned"), tr("8-bit signed"), tr("16-bit unsigned"),
                                     tr("16-bit signed"), tr("32-bit unsigned"), tr("32-bit signed")});
     input_ = addCombo("input", {tr("Simple"), tr("Precedence"), tr("RPN")});
