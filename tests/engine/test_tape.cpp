@@ -64,6 +64,8 @@ TEST_F(TapeTest, LinesOfKeySequences)
         {Simple, "3 Enter 4 Add", "3. + 4. = 7."},
         // Repeated equals repeats the operation with LastX.
         {Simple, "2 Multiply 3 Equals Equals", "2. × 3. = 6. | 6. × 3. = 18."},
+        {Precedence, "2 Add 3 Multiply 4 Equals Equals",
+         "3. × 4. = 12. | 2. + 12. = 14. | 14. + 12. = 26."},
         // Percent of a base, and alone.
         {Simple, "200 Add 10 Percent Equals", "200. × 10. % = 20. | 200. + 20. = 220."},
         {Simple, "10 Percent", "10. % = 0.1"},

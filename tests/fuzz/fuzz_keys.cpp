@@ -6,6 +6,7 @@
 #include "core/State.h"
 #include "engine/Calculator.h"
 #include "engine/Reset.h"
+#include "engine/TapeText.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
@@ -139,5 +140,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int r = 0; r < RegisterCount; ++r)
         CheckFormats(Regs.registers[r], r < UserRegisterCount ? uint16_t(Regs.registerLabel[r]) : 0);
     CheckFormats(Regs.memory, 0);
+    // So is the tape: every entry it shows must compose as a line and a row.
+    if (TapeLines().size() > size_t(TapeCapacity))
+        Fail("tape beyond its bound");
+    TapeCsv();
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Reset.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
 #include "engine/Undo.h"
@@ -13,7 +14,6 @@
 #include <cstdio>
 
 #ifdef TOVRIN_WITH_STORAGE
-#include "engine/Reset.h"
 #include "platform/InstanceLock.h"
 #include "storage/Preferences.h"
 

@@ -8,20 +8,18 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-
-enum Column { CalculationColumn, ResultColumn };
 
 // The width at which the lines have the interface font's size; a wider
 // window shows them larger, up to twice that size.
@@ -37,17 +35,40 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name)
     return button;
 }
 
-// Rows are picked whole: the frame of a current cell would only mark one
-// half of a line.
-class WholeRowDelegate : public QStyledItemDelegate {
+// Draws a line as the calculation at the left and its result at the right
+// edge; a calculation too long for the room left is cut short, the result
+// never.
+class TapeLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->state &= ~QStyle::State_HasFocus;
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        // Lines are picked whole: no frame around a current one.
+        item.state &= ~QStyle::State_HasFocus;
+        item.text.clear();
+        const QWidget* widget = item.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        const QString result = index.data(TapeForm::ResultRole).toString();
+        const QString calculation = index.data(TapeForm::CalculationRole).toString();
+        const QFontMetrics metrics(item.font);
+        const int resultWidth = metrics.horizontalAdvance(result);
+        const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(QPalette::Normal, (item.state & QStyle::State_Selected)
+                                                                 ? QPalette::HighlightedText
+                                                                 : QPalette::Text));
+        painter->drawText(room, Qt::AlignRight | Qt::AlignVCenter, result);
+        const QRect left = room.adjusted(0, 0, -(resultWidth + gap), 0);
+        painter->drawText(left, Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(calculation, Qt::ElideRight, std::max(0, left.width())));
+        painter->restore();
     }
 };
 
@@ -71,22 +92,15 @@ TapeForm::TapeForm(QWidget* parent) : QMainWindow(parent), basePointSize_(QAppli
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 
-    table_ = new QTableWidget(0, 2, central);
-    table_->setObjectName(QStringLiteral("tapeLines"));
-    table_->horizontalHeader()->hide();
-    table_->verticalHeader()->hide();
-    table_->setShowGrid(false);
-    table_->setWordWrap(false);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->setItemDelegate(new WholeRowDelegate(table_));
-    // The calculation as wide as it needs, the result filling the rest at
-    // the right edge.
-    table_->horizontalHeader()->setSectionResizeMode(CalculationColumn, QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    layout->addWidget(table_, 1);
+    list_ = new QListWidget(central);
+    list_->setObjectName(QStringLiteral("tapeLines"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every line is one text line high, so the list never measures them
+    // one by one.
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setItemDelegate(new TapeLineDelegate(list_));
+    layout->addWidget(list_, 1);
 
     auto* buttons = new QHBoxLayout;
     connect(AddButton(buttons, tr("Copy"), "copy"), &QPushButton::clicked, this, &TapeForm::copySelected);
@@ -104,20 +118,23 @@ TapeForm::TapeForm(QWidget* parent) : QMainWindow(parent), basePointSize_(QAppli
 void TapeForm::appendRow(const TapeEntry& entry, uint32_t number)
 {
     const TapeLine line = ComposeTapeLine(entry);
-    const int row = table_->rowCount();
-    table_->insertRow(row);
-    table_->setItem(row, CalculationColumn, new QTableWidgetItem(QString::fromStdString(line.calculation)));
-    auto* result = new QTableWidgetItem(QString::fromStdString(line.result));
-    result->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->setItem(row, ResultColumn, result);
+    const QString text = QString::fromStdString(TapeLineText(line));
+    auto* item = new QListWidgetItem(text);
+    item->setData(CalculationRole, QString::fromStdString(line.calculation));
+    item->setData(ResultRole, QString::fromStdString(line.result));
+    list_->addItem(item);
     numbers_.push_back(number);
-    lines_.append(QString::fromStdString(TapeLineText(line)));
+    lines_.append(text);
 }
 
 void TapeForm::removeRows(int first, int count)
 {
-    for (int i = 0; i < count; ++i)
-        table_->removeRow(first);
+    if (first == 0 && count == list_->count()) {
+        list_->clear();
+    } else {
+        for (int i = 0; i < count; ++i)
+            delete list_->takeItem(first);
+    }
     numbers_.erase(numbers_.begin() + first, numbers_.begin() + first + count);
     lines_.erase(lines_.begin() + first, lines_.begin() + first + count);
 }
@@ -130,7 +147,8 @@ void TapeForm::updateTape()
     const int shown = int(numbers_.size());
 
     // Lines that fell off the top, then the lines that still stand: the
-    // rows below them went with an undo or a clear, or the format changed.
+    // lines below them went with an undo or a clear.  A new look redraws
+    // every line.
     int dropped = shown;
     if (look == look_ && !numbers.empty()) {
         auto first = std::find(numbers_.begin(), numbers_.end(), numbers.front());
@@ -147,14 +165,14 @@ void TapeForm::updateTape()
     for (std::size_t i = kept; i < numbers.size(); ++i)
         appendRow(*entries[i], numbers[i]);
     if (added)
-        table_->scrollToBottom();
+        list_->scrollToBottom();
 }
 
 QString TapeForm::selectedText() const
 {
     QList<int> rows;
-    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
-        rows.append(index.row());
+    for (const QListWidgetItem* item : list_->selectedItems())
+        rows.append(list_->row(item));
     std::sort(rows.begin(), rows.end());
     if (rows.isEmpty())
         return lines_.isEmpty() ? QString() : lines_.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -197,8 +215,8 @@ void TapeForm::save()
 {
     const QString text = tr("Plain text (*.txt)"), csv = tr("CSV (*.csv)");
     QString filter = text;
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Tape"), tr("tape.txt"), text + QLatin1String(";;") + csv,
-                                                &filter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Tape"), tr("tape.txt"),
+                                                text + QLatin1String(";;") + csv, &filter);
     if (path.isEmpty())
         return;
     const FileFormat format =
@@ -210,10 +228,11 @@ void TapeForm::save()
 void TapeForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    // The lines grow with the window, as the main window's text does.
+    // The lines and the buttons grow with the window, as the main
+    // window's text does.
     const qreal scale = std::clamp(qreal(width()) / NaturalWidth, qreal(1), LargestScale);
-    QFont font = table_->font();
+    QFont font = centralWidget()->font();
     font.setPointSizeF(basePointSize_ * scale);
-    if (font != table_->font())
-        table_->setFont(font);
+    if (font != centralWidget()->font())
+        centralWidget()->setFont(font);
 }

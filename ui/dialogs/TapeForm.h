@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-class QTableWidget;
+class QListWidget;
 struct TapeEntry;
 
 class TapeForm : public QMainWindow {
@@ -18,8 +18,11 @@ public:
     explicit TapeForm(QWidget* parent = nullptr);
 
     enum FileFormat { PlainText, Csv };
+    // The two parts of a line that the list draws apart; the item's text
+    // is the whole line.
+    enum Role { CalculationRole = Qt::UserRole, ResultRole };
 
-    QTableWidget* table() const { return table_; }
+    QListWidget* list() const { return list_; }
     // The lines shown, oldest first, as copied.
     QStringList lines() const { return lines_; }
     // The selected lines, or every line when none is selected.
@@ -51,7 +54,7 @@ private:
     void appendRow(const TapeEntry& entry, uint32_t number);
     void removeRows(int first, int count);
 
-    QTableWidget* table_;
+    QListWidget* list_;
     std::vector<uint32_t> numbers_; // the entry numbers of the rows
     QStringList lines_;
     Look look_{};
