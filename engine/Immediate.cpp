@@ -294,7 +294,7 @@ bool HandleImmediateOperation(KeyOp key)
     bool integer = IntegerFunctions();
     // The operand of a function the tape records, taken before the key
     // changes it; the percent and coordinate keys record their own entries.
-    const bool taped = IsTapeFunction(key) && key != KeyPercent && key != KeyToRectangular && key != KeyToPolar;
+    const bool taped = key > KeyPercent && key != KeyToRectangular && key != KeyToPolar && IsTapeFunction(key);
     TapeValue operand = {};
     if (taped)
         operand = TapeLevel(0);

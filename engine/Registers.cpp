@@ -90,17 +90,23 @@ void ClearPrefix()
 bool PerformPrefix(int r)
 {
     KeyOp op = KeyOp(int(UnPrefs.registerOperator));
-    const TapeValue x = TapeLevel(0), held = RegisterValue(r);
+    // Register arithmetic goes on the tape with both operands as they were.
+    const bool arithmetic = IsArithmetic(op);
+    TapeValue x = {}, held = {};
+    if (arithmetic) {
+        x = TapeLevel(0);
+        held = RegisterValue(r);
+    }
     bool accepted = true;
     switch (int(UnPrefs.registerPrefix)) {
     case KeyStore:
         accepted = Store(UnPrefs.stack[0], UnPrefs.stackLabel[0], op, r);
-        if (accepted && IsArithmetic(op))
+        if (accepted && arithmetic)
             RecordRegister(op, r, TapeStore, held, x, RegisterValue(r));
         break;
     case KeyRecall:
         Recall(op, r);
-        if (IsArithmetic(op))
+        if (arithmetic)
             RecordRegister(op, r, TapeRecall, x, held, TapeLevel(0));
         break;
     default: accepted = Swap(r); break;
