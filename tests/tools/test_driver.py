@@ -127,6 +127,9 @@ shows(["--function", "programmer", "--word", "u8", "Hexadecimal", "Paste=1FF"], 
 # An empty history: a message on standard error, the state unchanged.
 shows(["Undo"], ["X||0."], "Nothing to Undo")
 shows(["4", "Redo"], ["X||4"], "Nothing to Redo")
+# --tape: the tape's lines after the stack; ClearTape is a step Undo takes back.
+shows(["--tape", "--input", "rpn", "3", "Enter", "4", "Multiply", "ClearTape", "Undo"],
+      ["X||12.", "TAPE|3. × 4. = 12."])
 # Show-all lasts one key; shift is cleared after a key unless sticky.
 shows(["--format", "fixed:2", "2", "Enter", "ShowAll"], ["X||2."])
 
