@@ -82,6 +82,13 @@ bool ShapeOf(TapeKind kind, Shape shape)
     return false;
 }
 
+// Whether an entry holds values in the shape of its kind, as a loaded one
+// must.
+bool EntryValid(const TapeEntry& entry)
+{
+    return uint8_t(entry.kind) < TapeKindCount && ShapeOf(entry.kind, {entry.operands, entry.results});
+}
+
 // An entry as the settings file keeps it: byte types only.
 struct TapeValueImage {
     F64 value;
@@ -191,7 +198,7 @@ std::vector<const TapeEntry*> TapeEntries()
     return {entries.rbegin(), entries.rend()};
 }
 
-std::vector<uint32_t> TapeSerials()
+std::vector<uint32_t> TapeNumbers()
 {
     std::vector<uint32_t> numbers;
     VisitShown([&](const Slot& slot) { numbers.push_back(slot.number); });
@@ -204,13 +211,6 @@ void ResetTape()
         slot.number = NoEntry;
     NextNumber = 0;
     std::memset(&Cursor(), 0, sizeof(TapeCursor));
-}
-
-bool TapeEntryValid(const TapeEntry& entry)
-{
-    if (uint8_t(entry.kind) >= TapeKindCount)
-        return false;
-    return ShapeOf(entry.kind, {entry.operands, entry.results});
 }
 
 // The group holds the cursor as the hexadecimal text of its bytes and the
@@ -245,7 +245,7 @@ void LoadTape(const BesideReader& read)
     if (!HexBytes(entriesText, images.data(), count * sizeof(TapeEntryImage)))
         return;
     for (const TapeEntryImage& image : images)
-        if (!TapeEntryValid(EntryOf(image)))
+        if (!EntryValid(EntryOf(image)))
             return;
     // The entries keep their numbers below the cursor's end, so that the
     // cursor reads back as it was saved.

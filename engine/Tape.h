@@ -88,14 +88,10 @@ void ClearTape();
 std::vector<const TapeEntry*> TapeEntries();
 // The number of each entry shown, oldest first: a new entry or an undo
 // changes the list, other keys do not.
-std::vector<uint32_t> TapeSerials();
+std::vector<uint32_t> TapeNumbers();
 
 // No entries, as on a first start.
 void ResetTape();
-
-// Whether an entry holds values in the shape of its kind: what a loaded
-// entry must be.
-bool TapeEntryValid(const TapeEntry& entry);
 
 // The tape's group of the settings file.  A missing, damaged or foreign
 // group leaves the tape empty.

@@ -131,8 +131,8 @@ std::string RegisterName(unsigned r)
                                          LabelEffPercent, LabelPYR, LabelCost, LabelPrice, LabelMargin};
     if (r >= RegN && r <= RegMargin)
         return GetString(financial[r - RegN]);
-    char name[8];
-    std::snprintf(name, sizeof name, "R%02u", r % 1000);
+    char name[12];
+    std::snprintf(name, sizeof name, "R%02u", r);
     return name;
 }
 

@@ -142,7 +142,7 @@ void TapeForm::removeRows(int first, int count)
 void TapeForm::updateTape()
 {
     const std::vector<const TapeEntry*> entries = TapeEntries();
-    const std::vector<uint32_t> numbers = TapeSerials();
+    const std::vector<uint32_t> numbers = TapeNumbers();
     const Look look = CurrentLook();
     const int shown = int(numbers_.size());
 
@@ -228,6 +228,8 @@ void TapeForm::save()
 void TapeForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    if (basePointSize_ <= 0)
+        return; // an interface font set in pixels keeps its size
     // The lines and the buttons grow with the window, as the main
     // window's text does.
     const qreal scale = std::clamp(qreal(width()) / NaturalWidth, qreal(1), LargestScale);
