@@ -20,8 +20,8 @@ static_assert(RingSize >= TapeCapacity, "the ring holds a full tape");
 constexpr uint32_t NoEntry = 0xFFFFFFFF;
 
 struct Slot {
-    uint32_t number;   // the entry's number, NoEntry for none
-    uint32_t previous; // the number of the entry before it, plus one; 0 for none
+    uint32_t number = NoEntry; // the entry's number, NoEntry for none
+    uint32_t previous = 0;     // the number of the entry before it, plus one; 0 for none
     TapeEntry entry;
 };
 
