@@ -40,6 +40,9 @@ bool ReadWindowPlace(const QString& settingsFile, WindowPlace* place)
         !ReadFlag(config, "maximized", &read.maximized) || !ReadFlag(config, "rpnStack", &read.rpnStackOpen) ||
         !ReadFlag(config, "registers", &read.registersOpen))
         return false;
+    // Files from before the tape have no key for it: the tape was closed.
+    if (config.hasKey(QStringLiteral("tape")) && !ReadFlag(config, "tape", &read.tapeOpen))
+        return false;
     *place = read;
     return true;
 }
@@ -55,5 +58,6 @@ bool SaveWindowPlace(const QString& settingsFile, const WindowPlace& place)
     config.writeEntry(QStringLiteral("maximized"), QString::number(int(place.maximized)));
     config.writeEntry(QStringLiteral("rpnStack"), QString::number(int(place.rpnStackOpen)));
     config.writeEntry(QStringLiteral("registers"), QString::number(int(place.registersOpen)));
+    config.writeEntry(QStringLiteral("tape"), QString::number(int(place.tapeOpen)));
     return config.sync();
 }

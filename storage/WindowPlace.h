@@ -13,6 +13,7 @@ struct WindowPlace {
     bool maximized = false;
     bool rpnStackOpen = false;
     bool registersOpen = false;
+    bool tapeOpen = false;
 };
 
 // Reads the group "window".  False, leaving *place as it was, when the

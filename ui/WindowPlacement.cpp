@@ -2,6 +2,7 @@
 
 #include "ui/CalculatorForm.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QGuiApplication>
@@ -28,6 +29,7 @@ WindowPlace TakeWindowPlace(const CalculatorForm& window)
     place.maximized = window.isMaximized();
     place.rpnStackOpen = window.rpnStackForm() && window.rpnStackForm()->isVisible();
     place.registersOpen = window.userRegistersForm() && window.userRegistersForm()->isVisible();
+    place.tapeOpen = window.tapeForm() && window.tapeForm()->isVisible();
     return place;
 }
 
@@ -44,6 +46,8 @@ void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)
         window->viewRpnStackForm();
     if (place.registersOpen)
         window->viewUserRegistersForm();
+    if (place.tapeOpen)
+        window->viewTapeForm();
 }
 
 QRect PlaceOnScreen(const QRect& window, const QList<QRect>& screens)

@@ -6,6 +6,7 @@
 #include "ui/CalculatorForm.h"
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QTemporaryDir>
@@ -49,11 +50,13 @@ private slots:
             form.setGeometry(geometry);
             form.show();
             form.viewRpnStackForm();
+            form.viewTapeForm();
             // Quitting closes the window; the side windows still count as open.
             form.close();
             const WindowPlace place = TakeWindowPlace(form);
             QVERIFY(place.rpnStackOpen);
             QVERIFY(!place.registersOpen);
+            QVERIFY(place.tapeOpen);
             QVERIFY(SaveWindowPlace(file, place));
         }
         WindowPlace place;
@@ -65,6 +68,7 @@ private slots:
         ReopenSideWindows(&form, place);
         QVERIFY(form.rpnStackForm() && form.rpnStackForm()->isVisible());
         QVERIFY(!form.userRegistersForm());
+        QVERIFY(form.tapeForm() && form.tapeForm()->isVisible());
     }
 
     void damagedOrMissingGroupIsIgnored()
@@ -73,7 +77,7 @@ private slots:
         const QString file = dir.filePath("tovrin.conf");
         WindowPlace place;
         QVERIFY(!ReadWindowPlace(file, &place));
-        for (const char* bad : {"x=abc", "width=0", "y=", "registers=2"}) {
+        for (const char* bad : {"x=abc", "width=0", "y=", "registers=2", "tape=2"}) {
             QVERIFY(SaveWindowPlace(file, {10, 20, 300, 400, false, false, true}));
             {
                 Config config(file, Config::File);

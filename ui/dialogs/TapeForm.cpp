@@ -3,6 +3,8 @@
 #include "core/State.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
+#include "ui/Display.h"
+#include "ui/Legends.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,10 +23,13 @@
 
 namespace {
 
-// The width at which the lines have the interface font's size; a wider
-// window shows them larger, up to twice that size.
+// The width at which the buttons have the interface font's size; a wider
+// window shows them and the lines larger, up to twice that size.
 constexpr int NaturalWidth = 360;
 constexpr qreal LargestScale = 2.0;
+// The lines are in the display's font, which is condensed: a little
+// larger than the interface font, they read as easily.
+constexpr qreal LineFontShare = 1.2;
 
 QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name)
 {
@@ -36,8 +41,8 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name)
 }
 
 // Draws a line as the calculation at the left and its result at the right
-// edge; a calculation too long for the room left is cut short, the result
-// never.
+// edge.  A line too long for the list is drawn smaller, as the display
+// draws a long number, so that nothing of it is cut off.
 class TapeLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -54,20 +59,17 @@ public:
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
         const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
-        const QString result = index.data(TapeForm::ResultRole).toString();
         const QString calculation = index.data(TapeForm::CalculationRole).toString();
-        const QFontMetrics metrics(item.font);
-        const int resultWidth = metrics.horizontalAdvance(result);
-        const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+        const QString result = index.data(TapeForm::ResultRole).toString();
+        const QFont font = Display::fittedFont(item.font, calculation + QLatin1String("  ") + result, room.width());
+        const QRect line = room.adjusted(0, 0, -Display::rightMargin(item.font), 0);
         painter->save();
-        painter->setFont(item.font);
+        painter->setFont(font);
         painter->setPen(item.palette.color(QPalette::Normal, (item.state & QStyle::State_Selected)
                                                                  ? QPalette::HighlightedText
                                                                  : QPalette::Text));
-        painter->drawText(room, Qt::AlignRight | Qt::AlignVCenter, result);
-        const QRect left = room.adjusted(0, 0, -(resultWidth + gap), 0);
-        painter->drawText(left, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(calculation, Qt::ElideRight, std::max(0, left.width())));
+        painter->drawText(line, Qt::AlignLeft | Qt::AlignVCenter, calculation);
+        painter->drawText(line, Qt::AlignRight | Qt::AlignVCenter, result);
         painter->restore();
     }
 };
@@ -100,6 +102,10 @@ TapeForm::TapeForm(QWidget* parent) : QMainWindow(parent), basePointSize_(QAppli
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setItemDelegate(new TapeLineDelegate(list_));
+    QFont lineFont = LegendFont();
+    if (basePointSize_ > 0)
+        lineFont.setPointSizeF(basePointSize_ * LineFontShare);
+    list_->setFont(lineFont);
     layout->addWidget(list_, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -231,10 +237,14 @@ void TapeForm::resizeEvent(QResizeEvent* event)
     if (basePointSize_ <= 0)
         return; // an interface font set in pixels keeps its size
     // The lines and the buttons grow with the window, as the main
-    // window's text does.
+    // window's legends and display do.
     const qreal scale = std::clamp(qreal(width()) / NaturalWidth, qreal(1), LargestScale);
-    QFont font = centralWidget()->font();
-    font.setPointSizeF(basePointSize_ * scale);
-    if (font != centralWidget()->font())
-        centralWidget()->setFont(font);
+    QFont buttons = centralWidget()->font();
+    buttons.setPointSizeF(basePointSize_ * scale);
+    if (buttons != centralWidget()->font())
+        centralWidget()->setFont(buttons);
+    QFont lines = list_->font();
+    lines.setPointSizeF(basePointSize_ * LineFontShare * scale);
+    if (lines != list_->font())
+        list_->setFont(lines);
 }
