@@ -78,7 +78,7 @@ void Percent()
         x *= double(UnPrefs.stack[1]);
     Replace(x);
     if (ofBase)
-        RecordTape({TapeKind::PercentOf, KeyPercent, 2, 1, 0, 0, {base, percent, TapeLevel(0), {}}});
+        RecordTape(TapeKind::PercentOf, KeyPercent, 2, {base, percent, TapeLevel(0)});
     else
         RecordFunction(KeyPercent, false, percent);
 }
@@ -223,7 +223,7 @@ void ArcCosine()
 // The coordinate keys turn the pair X, Y into another pair.
 void RecordPair(KeyOp key, const TapeValue& x, const TapeValue& y)
 {
-    RecordTape({TapeKind::Function, uint8_t(key), 2, 2, 0, 0, {x, y, TapeLevel(0), TapeLevel(1)}});
+    RecordTape(TapeKind::Function, key, 2, {x, y, TapeLevel(0), TapeLevel(1)});
 }
 
 void ToRectangular()
@@ -295,7 +295,7 @@ bool HandleImmediateOperation(KeyOp key)
     // The operand of a function the tape records, taken before the key
     // changes it; the percent and coordinate keys record their own entries.
     const bool taped = key > KeyPercent && key != KeyToRectangular && key != KeyToPolar && IsTapeFunction(key);
-    TapeValue operand = {};
+    TapeValue operand{};
     if (taped)
         operand = TapeLevel(0);
     switch (int(key)) {

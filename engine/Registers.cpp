@@ -66,7 +66,9 @@ TapeValue RegisterValue(int r)
 void RecordRegister(KeyOp op, int r, TapeRegisterAction action, const TapeValue& left, const TapeValue& right,
                     const TapeValue& result)
 {
-    RecordTape({TapeKind::Register, uint8_t(op), 2, 1, uint16_t(r), action, {left, right, result, {}}});
+    TapeEntry& entry = RecordTape(TapeKind::Register, op, 2, {left, right, result});
+    entry.tag = uint16_t(r);
+    entry.tag2 = action;
 }
 
 // M+ and M-: the memory register and X.
@@ -92,7 +94,7 @@ bool PerformPrefix(int r)
     KeyOp op = KeyOp(int(UnPrefs.registerOperator));
     // Register arithmetic goes on the tape with both operands as they were.
     const bool arithmetic = IsArithmetic(op);
-    TapeValue x = {}, held = {};
+    TapeValue x{}, held{};
     if (arithmetic) {
         x = TapeLevel(0);
         held = RegisterValue(r);

@@ -89,69 +89,32 @@ bool EntryValid(const TapeEntry& entry)
     return uint8_t(entry.kind) < TapeKindCount && ShapeOf(entry.kind, {entry.operands, entry.results});
 }
 
-// An entry as the settings file keeps it: byte types only.
-struct TapeValueImage {
-    F64 value;
-    LeU16 label;
-    LeU16 index;
-};
-struct TapeEntryImage {
-    uint8_t kind;
-    uint8_t operation;
-    uint8_t operands;
-    uint8_t results;
-    LeU16 tag;
-    LeU16 tag2;
-    TapeValueImage values[4];
-};
-static_assert(sizeof(TapeEntryImage) == 56, "no padding");
-
-TapeEntryImage ImageOf(const TapeEntry& entry)
-{
-    TapeEntryImage image;
-    image.kind = uint8_t(entry.kind);
-    image.operation = entry.operation;
-    image.operands = entry.operands;
-    image.results = entry.results;
-    image.tag = entry.tag;
-    image.tag2 = entry.tag2;
-    for (int i = 0; i < 4; ++i) {
-        image.values[i].value = entry.values[i].value;
-        image.values[i].label = entry.values[i].label;
-        image.values[i].index = entry.values[i].index;
-    }
-    return image;
-}
-
-TapeEntry EntryOf(const TapeEntryImage& image)
-{
-    TapeEntry entry;
-    entry.kind = TapeKind(image.kind);
-    entry.operation = image.operation;
-    entry.operands = image.operands;
-    entry.results = image.results;
-    entry.tag = image.tag;
-    entry.tag2 = image.tag2;
-    for (int i = 0; i < 4; ++i)
-        entry.values[i] = {image.values[i].value, image.values[i].label, image.values[i].index};
-    return entry;
-}
-
 // The last number a loaded tape may use, far below NoEntry, so that a
 // session can never reach the marker.
 constexpr uint32_t LastLoadedNumber = 0x7FFFFFFF;
 
 } // namespace
 
-void RecordTape(const TapeEntry& entry)
+TapeEntry& RecordTape(TapeKind kind, KeyOp op, int operands, std::initializer_list<TapeValue> values)
 {
     Slot& slot = Ring[NextNumber % RingSize];
     slot.number = NextNumber;
     slot.previous = Cursor().end;
-    slot.entry = entry;
     Cursor().end = ++NextNumber;
     if (Cursor().count < TapeCapacity)
         ++Cursor().count;
+    TapeEntry& entry = slot.entry;
+    entry.kind = kind;
+    entry.operation = uint8_t(op);
+    entry.operands = uint8_t(operands);
+    entry.results = uint8_t(values.size() - std::size_t(operands));
+    entry.tag = 0;
+    entry.tag2 = 0;
+    std::size_t i = 0;
+    for (const TapeValue& value : values)
+        if (i < 4)
+            entry.values[i++] = value;
+    return entry;
 }
 
 TapeValue TapeLevel(int level)
@@ -161,27 +124,31 @@ TapeValue TapeLevel(int level)
 
 TapeValue TapePlain(double value, uint16_t label)
 {
-    return {value, label, NoLabelIndex};
+    TapeValue v;
+    v.value = value;
+    v.label = label;
+    v.index = NoLabelIndex;
+    return v;
 }
 
 void RecordBinary(KeyOp op, const TapeValue& left, const TapeValue& right)
 {
-    RecordTape({TapeKind::Binary, uint8_t(op), 2, 1, 0, 0, {left, right, TapeLevel(0), {}}});
+    RecordTape(TapeKind::Binary, op, 2, {left, right, TapeLevel(0)});
 }
 
 void RecordFunction(KeyOp op, bool hyperbolic, const TapeValue& operand)
 {
-    RecordTape({TapeKind::Function, uint8_t(op), 1, 1, uint16_t(hyperbolic), 0, {operand, TapeLevel(0), {}, {}}});
+    RecordTape(TapeKind::Function, op, 1, {operand, TapeLevel(0)}).tag = uint16_t(hyperbolic);
 }
 
 void RecordConversion(KeyOp key, const TapeValue& given)
 {
-    RecordTape({TapeKind::Conversion, uint8_t(key), 1, 1, 0, 0, {given, TapeLevel(0), {}, {}}});
+    RecordTape(TapeKind::Conversion, key, 1, {given, TapeLevel(0)});
 }
 
 void RecordResult(KeyOp key)
 {
-    RecordTape({TapeKind::Result, uint8_t(key), 0, 1, 0, 0, {TapeLevel(0), {}, {}, {}}});
+    RecordTape(TapeKind::Result, key, 0, {TapeLevel(0)});
 }
 
 void ClearTape()
@@ -218,13 +185,11 @@ void ResetTape()
 // written every time, so no key of an earlier tape is left behind.
 BesideEntries SaveTape()
 {
-    std::vector<const TapeEntry*> entries = TapeEntries();
-    std::vector<TapeEntryImage> images;
-    images.reserve(entries.size());
-    for (const TapeEntry* entry : entries)
-        images.push_back(ImageOf(*entry));
+    std::vector<TapeEntry> entries;
+    for (const TapeEntry* entry : TapeEntries())
+        entries.push_back(*entry);
     return {{"cursor", HexText(&Cursor(), sizeof(TapeCursor))},
-            {"entries", HexText(images.data(), images.size() * sizeof(TapeEntryImage))}};
+            {"entries", HexText(entries.data(), entries.size() * sizeof(TapeEntry))}};
 }
 
 void LoadTape(const BesideReader& read)
@@ -235,26 +200,26 @@ void LoadTape(const BesideReader& read)
     if (!read("cursor", cursorText) || !read("entries", entriesText) ||
         !HexBytes(cursorText, &cursor, sizeof cursor))
         return;
-    const std::size_t imageText = 2 * sizeof(TapeEntryImage);
-    const std::size_t count = entriesText.size() / imageText;
+    const std::size_t entryText = 2 * sizeof(TapeEntry);
+    const std::size_t count = entriesText.size() / entryText;
     const uint32_t end = cursor.end;
-    if (entriesText.size() % imageText != 0 || count > TapeCapacity || count > cursor.count ||
+    if (entriesText.size() % entryText != 0 || count > TapeCapacity || count > cursor.count ||
         cursor.count > TapeCapacity || end < count || end > LastLoadedNumber)
         return;
-    std::vector<TapeEntryImage> images(count);
-    if (!HexBytes(entriesText, images.data(), count * sizeof(TapeEntryImage)))
+    std::vector<TapeEntry> entries(count);
+    if (!HexBytes(entriesText, entries.data(), count * sizeof(TapeEntry)))
         return;
-    for (const TapeEntryImage& image : images)
-        if (!EntryValid(EntryOf(image)))
+    for (const TapeEntry& entry : entries)
+        if (!EntryValid(entry))
             return;
     // The entries keep their numbers below the cursor's end, so that the
     // cursor reads back as it was saved.
     uint32_t number = end - uint32_t(count);
-    for (const TapeEntryImage& image : images) {
+    for (const TapeEntry& entry : entries) {
         Slot& slot = Ring[number % RingSize];
         slot.number = number;
         slot.previous = number;
-        slot.entry = EntryOf(image);
+        slot.entry = entry;
         ++number;
     }
     NextNumber = end;

@@ -19,16 +19,19 @@
 #include "core/Record.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // The most entries the tape shows; older ones fall off.
 constexpr int TapeCapacity = 1000;
 
-// A value with its label, as the stack holds it.
+// A value with its label, as the stack holds it: byte types, copied as
+// they are, so that recording costs a key next to nothing and an entry is
+// stored as its bytes.
 struct TapeValue {
-    double value;
-    uint16_t label;
-    uint16_t index; // label index, NoLabelIndex for none
+    F64 value;
+    LeU16 label;
+    LeU16 index; // label index, NoLabelIndex for none
 };
 
 // How an entry reads (TapeText.h); `operands` values come first in
@@ -55,11 +58,12 @@ struct TapeEntry {
     uint8_t results;
     // Function: 1 with the hyperbolic prefix.  Register: the register
     // number.  Amortization: the first period.
-    uint16_t tag;
+    LeU16 tag;
     // Register: TapeRegisterAction.  Amortization: the last period.
-    uint16_t tag2;
+    LeU16 tag2;
     TapeValue values[4];
 };
+static_assert(sizeof(TapeEntry) == 56 && alignof(TapeEntry) == 1, "byte types only");
 
 // The cursor that the state beside the records keeps: byte types only.
 struct TapeCursor {
@@ -67,8 +71,10 @@ struct TapeCursor {
     LeU16 count; // how many entries are shown, at most TapeCapacity
 };
 
-// Adds an entry after the newest one shown.
-void RecordTape(const TapeEntry& entry);
+// Adds an entry after the newest one shown: its first `operands` values
+// are the operands, the rest (at most four in all) the results.  Returns it,
+// for the tags.
+TapeEntry& RecordTape(TapeKind kind, KeyOp op, int operands, std::initializer_list<TapeValue> values);
 
 // The value of a stack level as an entry keeps it.
 TapeValue TapeLevel(int level);

@@ -152,7 +152,7 @@ std::string SigmaName(int op)
 
 std::string Range(const TapeEntry& e)
 {
-    return std::to_string(e.tag) + "-" + std::to_string(e.tag2);
+    return std::to_string(unsigned(e.tag)) + "-" + std::to_string(unsigned(e.tag2));
 }
 
 // A value named by its label, as the results are: "s x = 1.".
