@@ -544,7 +544,7 @@ void amort(bool continueFromBalance)
     LabelX(LabelInt);
     UnPrefs.lastOperator = KeyAmortize;
     UnPrefs.amortRepeat = 2;
-    TapeEntry& entry = RecordTape(TapeKind::Amortization, KeyAmortize, 0, {TapeLevel(0), TapeLevel(1), TapeLevel(2)});
+    TapeEntry& entry = RecordTape(TapeKind::Amortization, KeyAmortize, 0, TapeLevel(0), TapeLevel(1), TapeLevel(2));
     entry.tag = uint16_t(start);
     entry.tag2 = uint16_t(end);
 }

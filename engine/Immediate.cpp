@@ -78,7 +78,7 @@ void Percent()
         x *= double(UnPrefs.stack[1]);
     Replace(x);
     if (ofBase)
-        RecordTape(TapeKind::PercentOf, KeyPercent, 2, {base, percent, TapeLevel(0)});
+        RecordTape(TapeKind::PercentOf, KeyPercent, 2, base, percent, TapeLevel(0));
     else
         RecordFunction(KeyPercent, false, percent);
 }
@@ -223,7 +223,7 @@ void ArcCosine()
 // The coordinate keys turn the pair X, Y into another pair.
 void RecordPair(KeyOp key, const TapeValue& x, const TapeValue& y)
 {
-    RecordTape(TapeKind::Function, key, 2, {x, y, TapeLevel(0), TapeLevel(1)});
+    RecordTape(TapeKind::Function, key, 2, x, y, TapeLevel(0), TapeLevel(1));
 }
 
 void ToRectangular()

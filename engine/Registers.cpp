@@ -66,7 +66,7 @@ TapeValue RegisterValue(int r)
 void RecordRegister(KeyOp op, int r, TapeRegisterAction action, const TapeValue& left, const TapeValue& right,
                     const TapeValue& result)
 {
-    TapeEntry& entry = RecordTape(TapeKind::Register, op, 2, {left, right, result});
+    TapeEntry& entry = RecordTape(TapeKind::Register, op, 2, left, right, result);
     entry.tag = uint16_t(r);
     entry.tag2 = action;
 }

@@ -116,7 +116,7 @@ void Accumulate(KeyOp op)
     UnPrefs.setLiftDisabledByKey(true);
     if (PeekOp() == KeyEnter)
         PopOp();
-    RecordTape(TapeKind::Sigma, op == KeyAdd ? KeySigmaPlus : KeySigmaMinus, 2, {xValue, yValue, TapeLevel(0)});
+    RecordTape(TapeKind::Sigma, op == KeyAdd ? KeySigmaPlus : KeySigmaMinus, 2, xValue, yValue, TapeLevel(0));
 }
 
 void NewValue(double value, uint16_t label)
@@ -137,7 +137,7 @@ void Deviations(bool population)
     LabelX(population ? LabelPopSX : LabelSX);
     StoreY(std::sqrt(m.syy / d));
     LabelY(population ? LabelPopSY : LabelSY);
-    RecordTape(TapeKind::Result, population ? KeyPopStdDev : KeyStdDev, 0, {TapeLevel(0), TapeLevel(1)});
+    RecordTape(TapeKind::Result, population ? KeyPopStdDev : KeyStdDev, 0, TapeLevel(0), TapeLevel(1));
 }
 
 void Estimate(bool ofX)
@@ -158,7 +158,7 @@ void Estimate(bool ofX)
         StoreY(Slope(m));
         LabelY(LabelM);
     }
-    RecordTape(TapeKind::Result, ofX ? KeyEstimateX : KeyEstimateY, 1, {givenValue, TapeLevel(0), TapeLevel(1)});
+    RecordTape(TapeKind::Result, ofX ? KeyEstimateX : KeyEstimateY, 1, givenValue, TapeLevel(0), TapeLevel(1));
 }
 
 } // namespace

@@ -95,31 +95,23 @@ constexpr uint32_t LastLoadedNumber = 0x7FFFFFFF;
 
 } // namespace
 
-TapeEntry& RecordTape(TapeKind kind, KeyOp op, int operands, std::initializer_list<TapeValue> values)
+TapeEntry& NewTapeEntry(TapeKind kind, KeyOp op, int operands, int results)
 {
+    TapeCursor& cursor = Cursor();
     Slot& slot = Ring[NextNumber % RingSize];
     slot.number = NextNumber;
-    slot.previous = Cursor().end;
-    Cursor().end = ++NextNumber;
-    if (Cursor().count < TapeCapacity)
-        ++Cursor().count;
+    slot.previous = cursor.end;
+    cursor.end = ++NextNumber;
+    if (cursor.count < TapeCapacity)
+        ++cursor.count;
     TapeEntry& entry = slot.entry;
     entry.kind = kind;
     entry.operation = uint8_t(op);
     entry.operands = uint8_t(operands);
-    entry.results = uint8_t(values.size() - std::size_t(operands));
+    entry.results = uint8_t(results);
     entry.tag = 0;
     entry.tag2 = 0;
-    std::size_t i = 0;
-    for (const TapeValue& value : values)
-        if (i < 4)
-            entry.values[i++] = value;
     return entry;
-}
-
-TapeValue TapeLevel(int level)
-{
-    return {UnPrefs.stack[level], UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level]};
 }
 
 TapeValue TapePlain(double value, uint16_t label)
@@ -133,22 +125,22 @@ TapeValue TapePlain(double value, uint16_t label)
 
 void RecordBinary(KeyOp op, const TapeValue& left, const TapeValue& right)
 {
-    RecordTape(TapeKind::Binary, op, 2, {left, right, TapeLevel(0)});
+    RecordTape(TapeKind::Binary, op, 2, left, right, TapeLevel(0));
 }
 
 void RecordFunction(KeyOp op, bool hyperbolic, const TapeValue& operand)
 {
-    RecordTape(TapeKind::Function, op, 1, {operand, TapeLevel(0)}).tag = uint16_t(hyperbolic);
+    RecordTape(TapeKind::Function, op, 1, operand, TapeLevel(0)).tag = uint16_t(hyperbolic);
 }
 
 void RecordConversion(KeyOp key, const TapeValue& given)
 {
-    RecordTape(TapeKind::Conversion, key, 1, {given, TapeLevel(0)});
+    RecordTape(TapeKind::Conversion, key, 1, given, TapeLevel(0));
 }
 
 void RecordResult(KeyOp key)
 {
-    RecordTape(TapeKind::Result, key, 0, {TapeLevel(0)});
+    RecordTape(TapeKind::Result, key, 0, TapeLevel(0));
 }
 
 void ClearTape()

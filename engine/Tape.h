@@ -17,9 +17,9 @@
 
 #include "core/KeyOp.h"
 #include "core/Record.h"
+#include "core/State.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 // The most entries the tape shows; older ones fall off.
@@ -71,13 +71,27 @@ struct TapeCursor {
     LeU16 count; // how many entries are shown, at most TapeCapacity
 };
 
-// Adds an entry after the newest one shown: its first `operands` values
-// are the operands, the rest (at most four in all) the results.  Returns it,
-// for the tags.
-TapeEntry& RecordTape(TapeKind kind, KeyOp op, int operands, std::initializer_list<TapeValue> values);
+// Starts an entry after the newest one shown, its tags 0; the caller puts
+// in its values.
+TapeEntry& NewTapeEntry(TapeKind kind, KeyOp op, int operands, int results);
+
+// Adds an entry after the newest one shown: the first `operands` values
+// are the operands, the rest the results.  Returns it, for the tags.
+template <typename... Values>
+TapeEntry& RecordTape(TapeKind kind, KeyOp op, int operands, const Values&... values)
+{
+    static_assert(sizeof...(values) >= 1 && sizeof...(values) <= 4, "one to four values");
+    TapeEntry& entry = NewTapeEntry(kind, op, operands, int(sizeof...(values)) - operands);
+    int i = 0;
+    ((entry.values[i++] = values), ...);
+    return entry;
+}
 
 // The value of a stack level as an entry keeps it.
-TapeValue TapeLevel(int level);
+inline TapeValue TapeLevel(int level)
+{
+    return {UnPrefs.stack[level], UnPrefs.stackLabel[level], UnPrefs.stackLabelIndex[level]};
+}
 TapeValue TapePlain(double value, uint16_t label = 0);
 
 // The common shapes of entries.
