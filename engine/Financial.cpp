@@ -149,7 +149,6 @@ double ComputePaymentsPerYear();
 // Store-or-compute: keeps a typed X or computes the value, copies X into the
 // register, labels X and puts a computed value on the tape.  False when the
 // register refused a typed X.
-
 bool StoreOrCompute(KeyOp key, int r, uint16_t label, double (*compute)())
 {
     bool computed = !StorePath();
@@ -446,7 +445,7 @@ bool HandleRegisters(KeyOp key)
     case KeyPresentValue: StoreOrCompute(KeyPresentValue, RegPresentValue, LabelPV, ComputePv); break;
     case KeyPayment: StoreOrCompute(KeyPayment, RegPayment, LabelPMT, ComputePmt); break;
     case KeyFutureValue: StoreOrCompute(KeyFutureValue, RegFutureValue, LabelFV, ComputeFv); return true;
-    case KeyPaymentsPerYear: 
+    case KeyPaymentsPerYear:
         if (!StoreOrCompute(KeyPaymentsPerYear, RegPaymentsPerYear, LabelPYR, ComputePaymentsPerYear))
             return true;
         break;
@@ -456,11 +455,11 @@ bool HandleRegisters(KeyOp key)
         return true;
     case KeyCost: StoreOrCompute(KeyCost, RegCost, LabelCost, ComputeCost); return true;
     case KeyPrice: StoreOrCompute(KeyPrice, RegPrice, LabelPrice, ComputePrice); return true;
-    case KeyMargin: 
+    case KeyMargin:
         StoreOrCompute(KeyMargin, RegMargin, LabelMargin, ComputeMargin);
         UnPrefs.setMarkupMode(false);
         return true;
-    case KeyMarkup: 
+    case KeyMarkup:
         StoreOrCompute(KeyMarkup, RegMargin, LabelMarkup, ComputeMarkup);
         UnPrefs.setMarkupMode(true);
         return true;
