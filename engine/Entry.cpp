@@ -131,3 +131,15 @@ bool isDigit(char c)
         return true;
     return UnPrefs.base() == BaseHexadecimal && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
 }
+
+bool ExponentSignOpen()
+{
+    return UnPrefs.entering() && UnPrefs.exponentEntry() && UnPrefs.exponentDigits == 0 &&
+           UnPrefs.base() == BaseDecimal;
+}
+
+bool ExponentNegative()
+{
+    const char* e = std::strchr(UnPrefs.entryText, 'e');
+    return UnPrefs.entering() && e && e[1] == '-';
+}

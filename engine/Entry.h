@@ -10,3 +10,10 @@ bool EnterNumber(KeyOp key);
 
 // "0"-"9", and "A"-"F"/"a"-"f" while the base is hexadecimal.
 bool isDigit(char c);
+
+// An exponent has been started in the decimal entry and has no digit yet:
+// a minus sign typed now is the exponent's sign, not a subtraction.
+bool ExponentSignOpen();
+
+// The exponent of the entry is negative ("12e-").
+bool ExponentNegative();

@@ -1,6 +1,6 @@
 #include "AdvancedKeyboard.h"
 
-#include "KeyMaps.h"
+#include "core/KeyMaps.h"
 
 #include "engine/Programmer.h"
 

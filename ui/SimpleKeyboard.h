@@ -2,7 +2,7 @@
 // keys, or two rows of six laid out like the function rows.
 #pragma once
 
-#include "KeyMaps.h"
+#include "core/KeyMaps.h"
 #include "Keyboard.h"
 
 #include <QPixmap>

@@ -2,7 +2,7 @@
 
 #include "core/State.h"
 #include "engine/Reset.h"
-#include "ui/KeyMaps.h"
+#include "core/KeyMaps.h"
 #include "ui/SimpleKeyboard.h"
 #include "ui/dialogs/KeyboardDialog.h"
 

@@ -3,7 +3,7 @@
 #include "core/State.h"
 #include "engine/Reset.h"
 #include "ui/AdvancedKeyboard.h"
-#include "ui/KeyMaps.h"
+#include "core/KeyMaps.h"
 
 #include <QtTest>
 

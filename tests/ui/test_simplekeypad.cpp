@@ -1,7 +1,7 @@
 // The small keypad: both forms, their geometry, maps and size hints.
 #include "core/State.h"
 #include "engine/Reset.h"
-#include "ui/KeyMaps.h"
+#include "core/KeyMaps.h"
 #include "ui/SimpleKeyboard.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "core/KeyOp.h"
+#include "engine/TypedKeys.h"
 
 #include <charconv>
 #include <strings.h>
@@ -131,6 +132,8 @@ bool ReadKey(const std::string& token, std::vector<Action>& actions)
         actions.push_back({Action::Paste, 0, token.substr(6)});
         return true;
     }
+    if (token.size() > 5 && Equal(token.substr(0, 5), "Type="))
+        return TextKeys(token.substr(5), actions);
     if (token.size() > 1 && token[0] == '#') {
         int code;
         if (!ReadInt(token.substr(1), 0, 255, code))
@@ -170,6 +173,27 @@ int FunctionFromName(const std::string& name)
         if (Equal(name, names[i]))
             return i;
     return -1;
+}
+
+bool TextKeys(const std::string& text, std::vector<Action>& actions)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c != '\\') {
+            actions.push_back({Action::TypeKey, int(NamedKey::None), {}, char32_t(c)});
+            continue;
+        }
+        if (++i >= text.size())
+            return false;
+        switch (text[i]) {
+        case 'r': actions.push_back({Action::TypeKey, int(NamedKey::Return)}); break;
+        case 'b': actions.push_back({Action::TypeKey, int(NamedKey::Backspace)}); break;
+        case 'e': actions.push_back({Action::TypeKey, int(NamedKey::Escape)}); break;
+        case '\\': actions.push_back({Action::TypeKey, int(NamedKey::None), {}, U'\\'}); break;
+        default: return false;
+        }
+    }
+    return true;
 }
 
 bool NumberKeys(const std::string& token, std::vector<int>& keys)
@@ -293,5 +317,6 @@ const char* UsageText()
            "Keys: a key name without its Key prefix (Digit7, Add, Enter, Sin, WordU8, ...),\n"
            "a decimal number (12, 1.50, -3, 2e-5), #N for key code N, Undo, Redo,\n"
            "ClearTape (the Tape window's Clear), Function=NAME, Paste=TEXT (TEXT pasted as\n"
-           "from the clipboard).\n";
+           "from the clipboard), Type=TEXT (the characters of TEXT typed on the keyboard;\n"
+           "\\r Return, \\b Backspace, \\e Esc, \\\\ a backslash).\n";
 }

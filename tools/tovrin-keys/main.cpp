@@ -9,6 +9,7 @@
 #include "engine/Reset.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
+#include "engine/TypedKeys.h"
 #include "engine/Undo.h"
 
 #include <cstdio>
@@ -107,6 +108,14 @@ void Perform(const Action& action)
         if (number.refusal != PasteAccepted)
             std::fprintf(stderr, "tovrin-keys: paste refused, %s: %s\n", PasteRefusalText(number.refusal),
                          action.text.c_str());
+        break;
+    }
+    case Action::TypeKey: {
+        // Through the window's keyboard map; a character it ignores does
+        // nothing here either.
+        const KeyOp key = TypedKey(action.character, NamedKey(action.value));
+        if (key != KeyNone)
+            PressKey(key);
         break;
     }
     }

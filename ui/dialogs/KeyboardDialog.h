@@ -3,7 +3,7 @@
 // and the integer flag change only when the dialog is accepted.
 #pragma once
 
-#include "ui/KeyMaps.h"
+#include "core/KeyMaps.h"
 
 #include <QDialog>
 

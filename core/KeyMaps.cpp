@@ -1,6 +1,8 @@
 #include "KeyMaps.h"
 
-#include "core/State.h"
+#include "State.h"
+
+#include <initializer_list>
 
 const FunctionMap FunctionKeys[ConstantFunctionMaps] = {
     // Standard
@@ -101,4 +103,14 @@ KeyOp FunctionKey(int function, bool shifted, int row, int col)
         return UserTableKey((shifted ? 12 : 0) + (row - 1) * 6 + (col - 1));
     const FunctionMap* map = GetFunctionMap(function, shifted);
     return map ? (*map)[row - 1][col - 1] : KeyNone;
+}
+
+bool FunctionHasKey(int function, KeyOp key)
+{
+    for (bool shifted : {false, true})
+        for (int row = 1; row <= 2; ++row)
+            for (int col = 1; col <= 6; ++col)
+                if (FunctionKey(function, shifted, row, col) == key)
+                    return true;
+    return false;
 }

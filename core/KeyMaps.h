@@ -1,4 +1,5 @@
-// The key maps of the main keypad.
+// The key maps of the main keypad.  Plain data, also for the keyboard map
+// and the driver, which have no window.
 //
 // Maps are stored row by row.  The two function rows have a map per
 // function and shift state; the main grid (keypad rows 3 to 7) has one per
@@ -34,3 +35,7 @@ const FunctionMap* GetFunctionMap(int function, bool shifted);
 // The code of one function-row cell (row 1..2, col 1..6); the User function
 // reads KeyboardTable.  KeyNone outside the maps.
 KeyOp FunctionKey(int function, bool shifted, int row, int col);
+
+// Whether a key stands in the function rows of a function, normal or
+// shifted.
+bool FunctionHasKey(int function, KeyOp key);
