@@ -1,6 +1,10 @@
 // The calculator's entry: load the state, show the window, run, save.
 //
 //   tovrin                         the calculator
+//   tovrin --help | --version | --list-keys
+//                                  print the usage, the version or every
+//                                  key of every function, without a window
+//                                  system
 //   tovrin --screenshot FILE [--function NAME] [--input MODE] [--keys TEXT] [--window NAME]
 //          [--size WxH] [--scale F]
 //                                  renders the window of a first start
@@ -25,6 +29,7 @@
 #include "platform/InstanceLock.h"
 #include "storage/WindowPlace.h"
 #include "ui/CalculatorForm.h"
+#include "ui/CommandLine.h"
 #include "ui/Screenshot.h"
 #include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
@@ -54,16 +59,20 @@ void BringToFront(QWidget* window)
 
 int main(int argc, char** argv)
 {
+    const int printed = RunPrintingOption(argc, argv);
+    if (printed >= 0)
+        return printed;
+
     // A picture is rendered without a screen, at the scale asked for.
     PrepareScreenshotPlatform(argc, argv);
 
     Application application(argc, argv);
-    application.setApplicationVersion(QStringLiteral(TOVRIN_VERSION));
+    application.setApplicationVersion(QLatin1String(ProgramVersion));
 
     if (application.arguments().size() > 1) {
         ScreenshotOptions options;
         if (!ParseScreenshotOptions(application.arguments(), &options) || options.file.isEmpty()) {
-            std::fprintf(stderr, "usage: tovrin [%s]\n", ScreenshotUsage);
+            std::fprintf(stderr, "%s\n", UsageLine());
             return 2;
         }
         return RenderScreenshot(options);
