@@ -30,6 +30,7 @@ StatusIndicator StatusIndicators[StatusIndicatorCount] = {
     {"trig", {2800, 2900}, QRect()},
     {"begin", {3000}, QRect()},
     {"int", {2500, 2600, 2700}, QRect()},
+    {"shift", {5400}, QRect()},
 };
 
 // Each state holds alone among its indicator's states: a pending format
@@ -53,6 +54,7 @@ const StatusState StatusStates[] = {
     {StatusBase, "BIN", [] { return UnPrefs.base() == BaseBinary; }},
     {StatusBase, "OCT", [] { return UnPrefs.base() == BaseOctal; }},
     {StatusBase, "HEX", [] { return UnPrefs.base() == BaseHexadecimal; }},
+    {StatusShift, "SHIFT", [] { return UnPrefs.shift(); }},
 };
 
 namespace {
@@ -114,6 +116,20 @@ AdvancedDisplay::AdvancedDisplay(QWidget* parent) : Display(parent, 0)
 {
     setLines(0);
     setLines(Prefs.twoLineDisplay() ? 2 : 1);
+    setAccessibleName(tr("X"));
+}
+
+void AdvancedDisplay::shownValue(QString& number, QString& label) const
+{
+    if (!UnPrefs.entering()) {
+        Display::shownValue(number, label);
+        return;
+    }
+    char text[EntryTextSize + 1];
+    std::memcpy(text, UnPrefs.entryText, EntryTextSize);
+    text[EntryTextSize] = '\0';
+    number = numberText(text);
+    label.clear();
 }
 
 QString AdvancedDisplay::statusText(uint16_t code)
@@ -182,7 +198,8 @@ void AdvancedDisplay::resizeEvent(QResizeEvent* event)
     const qreal room = m_statusRect.width() / StatusSlotCount * 0.9;
     qreal widest = 0;
     for (const StatusState& state : StatusStates)
-        widest = std::max(widest, QFontMetricsF(status).horizontalAdvance(QLatin1String(state.text)));
+        if (state.indicator != StatusShift)
+            widest = std::max(widest, QFontMetricsF(status).horizontalAdvance(QLatin1String(state.text)));
     if (widest > room && room > 0)
         status.setPixelSize(std::max(1, int(std::floor(status.pixelSize() * room / widest))));
     m_statusFont = status;
@@ -206,9 +223,30 @@ void AdvancedDisplay::drawStatus(uint16_t code)
         return;
     QPainter painter(this);
     painter.fillRect(indicator->rect, palette().color(backgroundRole()));
-    painter.setPen(palette().color(foregroundRole()));
-    painter.setFont(m_statusFont);
-    painter.drawText(indicator->rect, Qt::AlignCenter | Qt::TextSingleLine, statusText(code));
+    const QString text = statusText(code);
+    if (indicator != &StatusIndicators[StatusShift]) {
+        painter.setPen(palette().color(foregroundRole()));
+        painter.setFont(m_statusFont);
+        painter.drawText(indicator->rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+        return;
+    }
+    // Shift stands out in the colours of a selection, its word narrowed to
+    // fit its slot where the others' size is too large for it.
+    QFont font = m_statusFont;
+    const qreal room = indicator->rect.width() * 0.8;
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > room && room > 0)
+        font.setPixelSize(std::max(1, int(std::floor(font.pixelSize() * room / width))));
+    const QFontMetricsF metrics(font);
+    const QSizeF box(metrics.horizontalAdvance(text) + metrics.height() * 0.6, metrics.height());
+    const QRectF back(QPointF(indicator->rect.center()) - QPointF(box.width() / 2, box.height() / 2), box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Highlight));
+    painter.drawRoundedRect(back, box.height() / 4, box.height() / 4);
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.setFont(font);
+    painter.drawText(back, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 void AdvancedDisplay::eraseStatus(uint16_t code)

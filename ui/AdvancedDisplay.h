@@ -1,6 +1,6 @@
 // The main display: X, optionally Y above it, and below them a strip of
-// eight status indicators (input mode, memory, pending prefix, pending
-// ENTER, hyperbolic, angle unit, begin mode, integer base).
+// nine status indicators (input mode, memory, pending prefix, pending
+// ENTER, hyperbolic, angle unit, begin mode, integer base, shift).
 #pragma once
 
 #include "ui/Display.h"
@@ -18,10 +18,10 @@ struct StatusIndicator {
     QRect rect;
 };
 
-constexpr int StatusIndicatorCount = 8;
-// The strip has a slot for each indicator and one more, at its right end,
-// kept for a shift indicator.
-constexpr int StatusSlotCount = StatusIndicatorCount + 1;
+constexpr int StatusIndicatorCount = 9;
+// The strip has a slot for each indicator; the shift indicator takes the
+// one at its right end.
+constexpr int StatusSlotCount = StatusIndicatorCount;
 extern StatusIndicator StatusIndicators[StatusIndicatorCount];
 
 // The display's share of the main window's height against the keypad's
@@ -31,7 +31,7 @@ constexpr int DisplayStretch[3] = {0, 16, 26};
 // The indicators, in the order of the strip.
 enum StatusIndicatorId {
     StatusInput, StatusMemory, StatusPrefix, StatusEnter, StatusHyperbolic, StatusAngle, StatusBegin,
-    StatusBase
+    StatusBase, StatusShift
 };
 
 // One state an indicator shows: its text, and the condition on the
@@ -42,7 +42,7 @@ struct StatusState {
     const char* text;
     bool (*shown)();
 };
-constexpr int StatusStateCount = 18;
+constexpr int StatusStateCount = 19;
 extern const StatusState StatusStates[StatusStateCount];
 
 class AdvancedDisplay : public Display {
@@ -52,6 +52,8 @@ public:
 
     void updateDisplay() override;
     void calculateHeight() override;
+    // X: the number being typed as typed, or X and its label.
+    void shownValue(QString& number, QString& label) const override;
 
     void initStatus();
     void drawStatus(uint16_t code);

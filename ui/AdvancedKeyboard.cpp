@@ -32,6 +32,7 @@ AdvancedKeyboard::AdvancedKeyboard(QWidget* parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setVerticalStretch(KeypadStretch);
     setSizePolicy(policy);
+    setShowsShortcuts(true);
 }
 
 QSize AdvancedKeyboard::sizeHint() const
@@ -143,6 +144,14 @@ bool AdvancedKeyboard::getRowCol(int x, int y, int& row, int& col)
         col = button->col;
     }
     return true;
+}
+
+bool AdvancedKeyboard::startsKey(int row, int col) const
+{
+    if (!Keyboard::startsKey(row, col))
+        return false;
+    const LargeButton* button = largeButtonAt(row, col);
+    return !button || (button->row + FunctionRows == row && button->col == col);
 }
 
 QRect AdvancedKeyboard::buttonRect(int row, int col) const

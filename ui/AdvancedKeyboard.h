@@ -34,6 +34,7 @@ public:
     void drawKeyboard() override;
     KeyOp getKey(int row, int col, bool shifted) override;
     bool getRowCol(int x, int y, int& row, int& col) override;
+    bool startsKey(int row, int col) const override;
     QSize sizeHint() const override;
 
     // Builds the pictures of the current function and input style in both

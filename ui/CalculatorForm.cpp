@@ -1,8 +1,10 @@
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/TypedKeys.h"
 #include "engine/Undo.h"
 #include "platform/Resource.h"
 #include "ui/AdvancedDisplay.h"
+#include "ui/Accessibility.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
 #include "ui/ClipboardText.h"
@@ -10,6 +12,7 @@
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
+#include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
 #include "ui/dialogs/TapeForm.h"
@@ -133,7 +136,13 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     m_noticeTimer->setSingleShot(true);
     connect(m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
 
+    // A right click on the display copies and pastes; it is never a tap.
+    m_display->addAction(m_copyAction);
+    m_display->addAction(m_pasteAction);
+    m_display->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     showQuickSwitch(Prefs.quickSwitch());
+    updateHistoryActions();
 }
 
 void CalculatorForm::showNotice(const QString& text)
@@ -160,25 +169,34 @@ void CalculatorForm::buildMenus()
     QMenu* calculator = bar->addMenu(tr("Calculator"));
     QMenu* edit = bar->addMenu(tr("Edit"));
     QMenu* options = bar->addMenu(tr("Options"));
+    QMenu* help = bar->addMenu(tr("Help"));
 
     connect(calculator->addAction(tr("RPN Stack...")), &QAction::triggered, this, &CalculatorForm::viewRpnStackForm);
     connect(calculator->addAction(tr("User Registers...")), &QAction::triggered, this,
             &CalculatorForm::viewUserRegistersForm);
     connect(calculator->addAction(tr("Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
+    calculator->addSeparator();
+    m_quitAction = calculator->addAction(tr("Quit"), QKeySequence::Quit, this, &CalculatorForm::quit);
 
-    connect(edit->addAction(tr("Undo")), &QAction::triggered, this, &CalculatorForm::undo);
-    connect(edit->addAction(tr("Redo")), &QAction::triggered, this, &CalculatorForm::redo);
-    connect(edit->addAction(QIcon(Resource::loadPixmap(tr("copy"))), tr("Copy")), &QAction::triggered, this,
-            &CalculatorForm::copy);
-    connect(edit->addAction(QIcon(Resource::loadPixmap(tr("paste"))), tr("Paste")), &QAction::triggered, this,
-            &CalculatorForm::paste);
+    // The menu shows the shortcuts.  While Undo or Redo is greyed out its
+    // shortcut reaches keyPressEvent, which says that there is nothing to
+    // undo or redo.
+    m_undoAction = edit->addAction(tr("Undo"), QKeySequence::Undo, this, &CalculatorForm::undo);
+    m_redoAction = edit->addAction(tr("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), this, &CalculatorForm::redo);
+    edit->addSeparator();
+    m_copyAction = edit->addAction(QIcon(Resource::loadPixmap(tr("copy"))), tr("Copy"), QKeySequence::Copy, this,
+                                   &CalculatorForm::copy);
+    m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(tr("paste"))), tr("Paste"), QKeySequence::Paste,
+                                    this, &CalculatorForm::paste);
 
     connect(options->addAction(tr("Preferences...")), &QAction::triggered, this,
             &CalculatorForm::doPreferencesDialog);
     connect(options->addAction(tr("Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
     connect(options->addAction(tr("Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
-    options->addSeparator();
-    connect(options->addAction(tr("About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
+
+    connect(help->addAction(tr("Keys")), &QAction::triggered, this, &CalculatorForm::viewKeysForm);
+    help->addSeparator();
+    connect(help->addAction(tr("About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
 }
 
 void CalculatorForm::initQuickSwitch()
@@ -249,43 +267,21 @@ void CalculatorForm::setFunction(int function)
         m_functionBox->setCurrentIndex(function);
     m_keyboard->setFunction(function);
     m_keyboard->update();
+    if (m_keysForm)
+        m_keysForm->refresh();
 }
 
 KeyOp CalculatorForm::MapDeviceKey(int key, const QString& text)
 {
-    const int c = text.isEmpty() ? 0 : text[0].unicode();
-    if (c >= '0' && c <= '9')
-        return KeyOp(KeyDigit0 + (c - '0'));
-    if ((c == 'e' || c == 'E') && UnPrefs.base() == BaseDecimal)
-        return KeyExponent;
-    if (c >= 'A' && c <= 'F')
-        return KeyOp(KeyHexA + (c - 'A'));
-    if (c >= 'a' && c <= 'f')
-        return KeyOp(KeyHexA + (c - 'a'));
-    if (c == ',' || c == '.')
-        return KeyPoint;
-    if (key == Qt::Key_Backspace)
-        return KeyBackspace;
-    if (key == Qt::Key_Delete)
-        return KeyClear;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return Prefs.rpnInput() ? KeyEnter : KeyEquals;
-    switch (c) {
-    case '=': return KeyEquals;
-    case '+': return KeyAdd;
-    case '-': return KeySubtract;
-    case 'X':
-    case 'x':
-    case '*': return KeyMultiply;
-    case '/': return KeyDivide;
-    case '%': return KeyPercent;
-    case '(': return KeyOpenParen;
-    case ')': return KeyCloseParen;
-    case 's':
-    case 'S': return KeyStore;
-    case 'r':
-    case 'R': return KeyRecall;
-    default: return KeyNone;
+    switch (key) {
+    case Qt::Key_Backspace: return TypedKey(0, NamedKey::Backspace);
+    case Qt::Key_Delete: return TypedKey(0, NamedKey::Delete);
+    case Qt::Key_Escape: return TypedKey(0, NamedKey::Escape);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return TypedKey(0, NamedKey::Return);
+    case Qt::Key_F2: return TypedKey(0, NamedKey::F2);
+    case Qt::Key_F9: return TypedKey(0, NamedKey::F9);
+    default: return text.isEmpty() ? KeyNone : TypedKey(text[0].unicode());
     }
 }
 
@@ -331,10 +327,18 @@ void CalculatorForm::clearKeypadHighlight()
         m_keyboard->highlightButton(0, 0);
 }
 
+void CalculatorForm::updateHistoryActions()
+{
+    m_undoAction->setEnabled(UndoAvailable());
+    m_redoAction->setEnabled(RedoAvailable());
+}
+
 void CalculatorForm::refreshDisplay()
 {
     m_display->setShowAll(UnPrefs.showAll());
     m_display->update();
+    AccessibleValueChanged(m_display);
+    updateHistoryActions();
     // The stack and register windows stand beside the main window and show
     // the same records, so they follow every key.
     if (m_rpnStackForm)
@@ -352,6 +356,8 @@ void CalculatorForm::handleButton(KeyOp op)
         clearKeypadHighlight();
         m_keyboard->setShifted(UnPrefs.shift());
         m_keyboard->update();
+        // The shift indicator.
+        m_display->update();
         return;
     }
     bool shiftCleared = AfterKey(op);
@@ -538,6 +544,8 @@ void CalculatorForm::doPreferencesDialog()
         m_rpnStackForm->setLines(Prefs.stackSize);
     if (m_userRegistersForm)
         m_userRegistersForm->setDoubleRegs(Prefs.hundredRegisters());
+    if (m_keysForm)
+        m_keysForm->refresh();
     refreshDisplay();
     m_keyboard->update();
 }
@@ -557,6 +565,8 @@ void CalculatorForm::doKeyboardDialog()
     if (runDialog(dialog) == QDialog::Accepted) {
         m_keyboard->rebuildBitmaps();
         m_keyboard->update();
+        if (m_keysForm)
+            m_keysForm->refresh();
     }
 }
 
@@ -566,4 +576,17 @@ void CalculatorForm::doAboutDialog()
         m_aboutForm = new AboutForm(this);
     }
     present(m_aboutForm);
+}
+
+void CalculatorForm::viewKeysForm()
+{
+    if (!m_keysForm)
+        m_keysForm = new KeysForm(this);
+    m_keysForm->refresh();
+    present(m_keysForm);
+}
+
+void CalculatorForm::quit()
+{
+    QCoreApplication::quit();
 }

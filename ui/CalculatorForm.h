@@ -22,6 +22,7 @@ class QToolBar;
 struct ColorTable;
 
 class AboutForm;
+class KeysForm;
 class QDialog;
 class RpnStackForm;
 class TapeForm;
@@ -42,6 +43,10 @@ public:
     QComboBox* functionBox() const { return m_functionBox; }
     QAction* functionAction(int function) const { return m_functionActions[function]; }
     AboutForm* aboutForm() const { return m_aboutForm; }
+    KeysForm* keysForm() const { return m_keysForm; }
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
+    QAction* quitAction() const { return m_quitAction; }
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
     TapeForm* tapeForm() const { return m_tapeForm; }
@@ -61,7 +66,8 @@ public:
     // the left, middle or right third.
     static unsigned DisplayTapAction(int x, int width);
 
-    // The key operation of a device key, or KeyNone when it has none.
+    // The key operation of a device key (a Qt key code and the text it
+    // types) through the keyboard map, or KeyNone when it has none.
     static KeyOp MapDeviceKey(int key, const QString& text);
 
 public slots:
@@ -82,6 +88,9 @@ public slots:
     void doColorsDialog();
     void doKeyboardDialog();
     void doAboutDialog();
+    void viewKeysForm();
+    // Ends the event loop as closing the window does; the state is saved.
+    void quit();
     void selectStandard() { setFunction(0); }
     void selectFinancial() { setFunction(1); }
     void selectScientific() { setFunction(2); }
@@ -105,6 +114,8 @@ private:
     // Performs an undo or redo step and brings the keypad in step with it.
     void stepHistory(void (*perform)());
     void refreshDisplay();
+    // Undo and Redo are available only when there is a step to take.
+    void updateHistoryActions();
     void clearKeypadHighlight();
     // Brings the display and keypad in step after a key of another window.
     void auxiliaryKeyHandled();
@@ -119,7 +130,13 @@ private:
     ColorTable* m_colorTable = nullptr;
     AdvancedDisplay* m_display = nullptr;
     AdvancedKeyboard* m_keyboard = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_copyAction = nullptr;
+    QAction* m_pasteAction = nullptr;
+    QAction* m_quitAction = nullptr;
     AboutForm* m_aboutForm = nullptr;
+    KeysForm* m_keysForm = nullptr;
     RpnStackForm* m_rpnStackForm = nullptr;
     UserRegistersForm* m_userRegistersForm = nullptr;
     QLabel* m_notice = nullptr;

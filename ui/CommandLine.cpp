@@ -2,6 +2,7 @@
 
 #include "KeyReference.h"
 #include "Screenshot.h"
+#include "Version.h"
 
 #include "engine/Reset.h"
 
@@ -9,12 +10,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-#ifndef TOVRIN_VERSION
-#error "the build gives the version as TOVRIN_VERSION"
-#endif
-
-const char ProgramVersion[] = TOVRIN_VERSION;
 
 namespace {
 

@@ -3,9 +3,6 @@
 // need no window system, and they print English whatever the language.
 #pragma once
 
-// The version of the build, as the project names it.
-extern const char ProgramVersion[];
-
 // The usage line, naming every option.
 const char* UsageLine();
 

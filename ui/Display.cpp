@@ -2,6 +2,7 @@
 #include "format/DisplayText.h"
 #include "format/Format.h"
 #include "format/Strings.h"
+#include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/Legends.h"
 
@@ -41,6 +42,7 @@ Display::Display(QWidget* parent, int index, const char* name, Qt::WindowFlags f
     // The colours of a text field: they stand out from the window in light
     // and dark themes alike.
     setBackgroundRole(QPalette::Base);
+    InstallAccessibility();
 }
 
 void Display::setLines(int lines)
@@ -135,6 +137,23 @@ void Display::displayUserReg(const QRect& rect, int reg)
 void Display::displayValue(const QRect& rect, double value)
 {
     displayFormatted(rect, value, 0, false, 0, false);
+}
+
+void Display::valueTexts(double value, uint16_t label, bool plain, uint16_t labelIndex, QString& number,
+                         QString& labelText) const
+{
+    char text[FormatBufferSize];
+    number = FormatNumber(value, label, text, plain) == FormatOk ? numberText(text)
+                                                                 : QString::fromLatin1(GetString(LabelError));
+    char buffer[LabelTextSize];
+    labelText = LabelText(label, labelIndex, buffer) ? QString::fromLatin1(buffer) : QString();
+}
+
+void Display::shownValue(QString& number, QString& label) const
+{
+    const int level = std::clamp(m_index, 0, StackLevels - 1);
+    valueTexts(UnPrefs.stack[level], UnPrefs.stackLabel[level], level == 0 && UnPrefs.entering(),
+               UnPrefs.stackLabelIndex[level], number, label);
 }
 
 QString Display::numberText(const char* text) const

@@ -49,6 +49,12 @@ public:
     // and grouping of the preferences.
     QString numberText(const char* text) const;
 
+    // For a screen reader: the name of what the widget shows (its
+    // accessible name), and the number as drawn (or "error") with the text
+    // of its label, empty when it has none.
+    virtual QString shownName() const { return accessibleName(); }
+    virtual void shownValue(QString& number, QString& label) const;
+
     // The font a text is drawn in to fit the width: the font, or a smaller
     // size of it where the text would not fit with the margin at its right.
     static QFont fittedFont(const QFont& font, const QString& text, qreal width);
@@ -79,6 +85,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+    // The texts of a value as displayFormatted draws it, and of its label.
+    void valueTexts(double value, uint16_t label, bool plain, uint16_t labelIndex, QString& number,
+                    QString& labelText) const;
 
 private:
     // Paints a formatted value or, when it has no text, "error".

@@ -1,12 +1,36 @@
 #include "Keyboard.h"
 
+#include "Accessibility.h"
+#include "KeyReference.h"
 #include "Legends.h"
 
 #include "engine/Programmer.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The text colour of a key, most of the way towards its face.
+QColor FaintColor(const ButtonColor& colors)
+{
+    constexpr qreal share = 0.35;
+    const QColor& text = colors.text;
+    const QColor& face = colors.background;
+    return QColor::fromRgbF(float(text.redF() * share + face.redF() * (1 - share)),
+                            float(text.greenF() * share + face.greenF() * (1 - share)),
+                            float(text.blueF() * share + face.blueF() * (1 - share)));
+}
+
+} // namespace
 
 ButtonStyle KeyButtonStyle(KeyOp code)
 {
@@ -29,6 +53,9 @@ Keyboard::Keyboard(QWidget* parent)
     defaults.init();
     for (int style = 0; style < ButtonStyleCount; ++style)
         buttonColors[style] = ButtonColor(&defaults, ButtonStyle(style));
+    // Tab reaches the keys; a tap does not take the focus from the window.
+    setFocusPolicy(Qt::TabFocus);
+    InstallAccessibility();
 }
 
 void Keyboard::setRpn(bool on)
@@ -216,6 +243,8 @@ void Keyboard::mouseReleaseEvent(QMouseEvent* event)
     int row, col;
     getRowCol(pos.x(), pos.y(), row, col);
     if (row && col && row == pressedRow && col == pressedCol) {
+        if (hasFocus())
+            setFocusKey(row, col);
         KeyOp code = getKey(row, col, shifted);
         if (!sticky)
             highlightButton(0, 0, code == KeyShift && shifted);
@@ -235,7 +264,127 @@ void Keyboard::paintEvent(QPaintEvent*)
         drawSunken(widgetPainter, keptRow, keptCol);
     if (highlightedRow && highlightedCol)
         drawSunken(widgetPainter, highlightedRow, highlightedCol);
+    if (hasFocus())
+        drawFocusRing(widgetPainter);
     painter = nullptr;
+}
+
+void Keyboard::drawFocusRing(QPainter& target)
+{
+    const QRect key = keyRect(focusRow, focusCol);
+    if (key.isEmpty())
+        return;
+    // A ring in the selection colour inside the key's bevel, as thick as
+    // the key is large, so that it shows on every key colour.
+    const qreal line = std::max(2.0, std::round(std::min(key.width(), key.height()) / 16.0));
+    target.save();
+    target.setRenderHint(QPainter::Antialiasing);
+    target.setPen(QPen(palette().color(QPalette::Highlight), line));
+    target.setBrush(Qt::NoBrush);
+    const qreal inset = 1 + line / 2;
+    target.drawRoundedRect(QRectF(key).adjusted(inset, inset, -inset, -inset), line, line);
+    target.restore();
+}
+
+bool Keyboard::startsKey(int row, int col) const
+{
+    return row >= 1 && row <= rows && col >= 1 && col <= cols;
+}
+
+QList<QPoint> Keyboard::keyCells() const
+{
+    QList<QPoint> cells;
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col)
+            if (startsKey(row, col))
+                cells.append(QPoint(col, row));
+    return cells;
+}
+
+void Keyboard::pressKey(int row, int col)
+{
+    const KeyOp code = getKey(row, col, shifted);
+    if (code != KeyNone)
+        emit buttonPressed(code);
+}
+
+void Keyboard::setFocusKey(int row, int col)
+{
+    if (row == focusRow && col == focusCol)
+        return;
+    update(keyRect(focusRow, focusCol));
+    focusRow = row;
+    focusCol = col;
+    update(keyRect(focusRow, focusCol));
+    if (hasFocus())
+        AccessibleFocusMoved(this);
+}
+
+QString Keyboard::keyToolTip(int row, int col)
+{
+    const KeyOp key = getKey(row, col, shifted);
+    const QString shortcut = showsShortcuts ? ShortcutText(key, function, rpn) : QString();
+    return KeyToolTip(key, getKey(row, col, !shifted), shifted, shortcut);
+}
+
+bool Keyboard::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    int row, col;
+    if (getRowCol(help->pos().x(), help->pos().y(), row, col))
+        QToolTip::showText(help->globalPos(), keyToolTip(row, col), this, keyRect(row, col));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void Keyboard::keyPressEvent(QKeyEvent* event)
+{
+    const QList<QPoint> cells = keyCells();
+    const int index = int(cells.indexOf(QPoint(focusCol, focusRow)));
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && !cells.isEmpty() && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        const int step = event->key() == Qt::Key_Right ? 1 : -1;
+        const int next = index < 0 ? 0 : (index + step + int(cells.size())) % int(cells.size());
+        setFocusKey(cells[next].y(), cells[next].x());
+    } else if (plain && event->key() == Qt::Key_Space && index >= 0) {
+        pressKey(focusRow, focusCol);
+    } else {
+        // Everything else is the window's: typed keys, Up and Down.
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Keyboard::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    const QList<QPoint> cells = keyCells();
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (!cells.isEmpty() && (tabbed || !cells.contains(QPoint(focusCol, focusRow)))) {
+        focusRow = focusCol = 0;
+        setFocusKey(cells.first().y(), cells.first().x());
+    } else {
+        AccessibleFocusMoved(this);
+    }
+    update();
+}
+
+void Keyboard::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool Keyboard::focusNextPrevChild(bool next)
+{
+    QWidget::focusNextPrevChild(next);
+    if (hasFocus())
+        clearFocus();
+    return true;
 }
 
 void Keyboard::drawSunken(QPainter& target, int row, int col)
@@ -285,11 +434,10 @@ void Keyboard::drawButton(QPainter& painter, const QRect& rect, KeyOp code, bool
     for (QPoint corner : {QPoint(x, y), QPoint(x + w - 1, y), QPoint(x, y + h - 1), QPoint(x + w - 1, y + h - 1)})
         painter.fillRect(corner.x(), corner.y(), 1, 1, around);
 
-    if (code == KeyNone)
-        return;
     // A sunken key's legend moves one pixel up and to the left with it.
     QRectF face(x + 1, y + 1, w - 2, h - 2);
     if (highlighted)
         face.translate(-1, -1);
-    DrawLegend(painter, code, face, colors.text);
+    // An unassigned user key shows its hint faintly.
+    DrawLegend(painter, code, face, code == KeyNone ? FaintColor(colors) : colors.text);
 }

@@ -7,7 +7,9 @@
 #include "core/KeyOp.h"
 #include "core/State.h"
 
+#include <QList>
 #include <QPixmap>
+#include <QPoint>
 #include <QWidget>
 
 #include <cstdint>
@@ -85,6 +87,29 @@ public:
     KeyOp keyAt(int row, int col) { return getKey(row, col, shifted); }
     QRect keyRect(int row, int col) const;
 
+    // Whether a cell is where a key starts: every cell, except the cells of
+    // a large button after its first.
+    virtual bool startsKey(int row, int col) const;
+    // The cells where keys start, row by row: one per key.
+    QList<QPoint> keyCells() const;
+    // Presses the key of a cell as a completed tap does: emits
+    // buttonPressed unless the cell is empty.
+    void pressKey(int row, int col);
+
+    // Keyboard focus: the key with the focus ring, at the first cell of its
+    // button; 0, 0 = none.  Left and Right move it from key to key,
+    // wrapping from row to row, and Space presses its key.
+    void setFocusKey(int row, int col);
+    int getFocusRow() const { return focusRow; }
+    int getFocusCol() const { return focusCol; }
+
+    // Whether tooltips name the keyboard shortcut of each key (the main
+    // keypad, which the keyboard types on).
+    void setShowsShortcuts(bool on) { showsShortcuts = on; }
+    // The tooltip of the key at a cell: its name, its shifted (or
+    // unshifted) name and its shortcut.
+    QString keyToolTip(int row, int col);
+
     // Draws one button into the rectangle: the bevel, the face and the
     // legend of the code (after the comma and integer-mode substitutions),
     // raised or sunken.
@@ -111,7 +136,14 @@ protected:
     // than the keypad's screen has now.
     bool staleRatio(const QPixmap& picture) const;
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab leaves the keypad for the next widget that takes the focus, or
+    // for the window itself when there is none.
+    bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -140,11 +172,15 @@ protected:
 
 private:
     void drawSunken(QPainter& painter, int row, int col);
+    void drawFocusRing(QPainter& painter);
     void updateCell(int row, int col);
 
     // A cell left drawn sunken by highlightButton(..., true), such as the
     // shift key while shift is on; 0, 0 = none.
     uint16_t keptRow = 0;
     uint16_t keptCol = 0;
+    int focusRow = 0;
+    int focusCol = 0;
+    bool showsShortcuts = false;
     QPainter* painter = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
+#include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
 #include "ui/dialogs/TapeForm.h"
@@ -42,6 +43,11 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
         return std::make_unique<AboutForm>(parent);
     if (name == QLatin1String("tape"))
         return std::make_unique<TapeForm>(parent);
+    if (name == QLatin1String("keys")) {
+        auto keys = std::make_unique<KeysForm>(parent);
+        keys->refresh();
+        return keys;
+    }
     return nullptr;
 }
 
@@ -95,7 +101,7 @@ QStringList ScreenshotWindows()
 {
     return {QStringLiteral("main"),     QStringLiteral("preferences"), QStringLiteral("colors"),
             QStringLiteral("keyboard"), QStringLiteral("rpnstack"),    QStringLiteral("registers"),
-            QStringLiteral("about"),    QStringLiteral("tape")};
+            QStringLiteral("about"),    QStringLiteral("tape"),        QStringLiteral("keys")};
 }
 
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)

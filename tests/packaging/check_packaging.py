@@ -3,7 +3,8 @@
 
     check_packaging.py --source DIR --build DIR --version V CHECK
 
-CHECK is desktop_entry, metainfo, manual_pages, install, package or lintian.
+CHECK is desktop_entry, metainfo, manual_pages, keyboard_shortcuts, install,
+package or lintian.
 Exits 0 when the check holds, 1 with the reasons otherwise.
 """
 
@@ -136,6 +137,33 @@ class Check:
             if option not in page:
                 self.fail("tovrin.1 does not describe %s" % option)
 
+    def keyboard_shortcuts(self):
+        """The keyboard section of tovrin.1 names each shortcut of
+        tovrin --list-keys with the name of its key, and no others."""
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        result = self.run([os.path.join(self.build, "tovrin"), "--list-keys"], env=env)
+        if result.returncode:
+            self.fail("tovrin --list-keys exits %d: %s" % (result.returncode, result.stderr))
+        fields = [line.split("\t") for line in result.stdout.splitlines()]
+        pairs = {(f[7], f[6]) for f in fields if len(f) == 8 and f[7]}
+        if len(pairs) < 30:
+            self.fail("tovrin --list-keys names only %d shortcuts" % len(pairs))
+        path = os.path.join(self.source, "docs", "man", "tovrin.1")
+        page = self.rendered(path)
+        section = page[page.find("\nKEYBOARD\n"):page.find("\nENVIRONMENT\n")]
+        flat = " ".join(section.split())
+        for shortcut, name in sorted(pairs):
+            if "%s %s" % (shortcut, name) not in flat:
+                self.fail("tovrin.1 does not give the shortcut %r of %r" % (shortcut, name))
+        # The keys' shortcuts come first, each a tagged paragraph, up to the
+        # window's own.
+        source = open(path, encoding="utf-8").read()
+        keys = source[source.find(".SH KEYBOARD"):]
+        keys = keys[:keys.find("\n.PP\n")]
+        if keys.count("\n.TP\n") != len(pairs):
+            self.fail("tovrin.1 lists %d key shortcuts, tovrin --list-keys %d"
+                      % (keys.count("\n.TP\n"), len(pairs)))
+
     def rendered(self, path):
         """The page as plain text, hyphens as typed."""
         result = self.run(["groff", "-man", "-Tutf8", "-P", "-cbou", path],
@@ -225,7 +253,7 @@ def main():
     parser.add_argument("--source", required=True)
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
-    parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages",
+    parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages", "keyboard_shortcuts",
                                           "install", "package", "lintian"])
     args = parser.parse_args()
     check = Check(args)

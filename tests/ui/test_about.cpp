@@ -15,7 +15,7 @@ private slots:
         auto* logo = form.findChild<QLabel*>("logo");
         QVERIFY(logo && !logo->pixmap().isNull());
         const QStringList lines = form.findChild<QLabel*>("text")->text().split('\n');
-        QCOMPARE(lines.mid(0, 3), (QStringList{"Tovrin for Qtopia", "Version 1.4.4", ""}));
+        QCOMPARE(lines.mid(0, 3), (QStringList{"Tovrin", "Version " TOVRIN_VERSION, ""}));
         QVERIFY(lines.size() > 3);
         QCOMPARE(form.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
     }

@@ -394,9 +394,10 @@ private slots:
                     items << (item->isSeparator() ? QString("-") : item->text());
             }
         }
-        QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options"}));
-        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Undo", "Redo", "Copy", "Paste",
-                                     "Preferences...", "Colors...", "Keyboard...", "-", "About Tovrin..."}));
+        QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options", "Help"}));
+        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "-", "Quit", "Undo", "Redo", "-",
+                                     "Copy", "Paste", "Preferences...", "Colors...", "Keyboard...", "Keys", "-",
+                                     "About Tovrin..."}));
     }
 };
 

@@ -85,7 +85,7 @@ private slots:
         QVERIFY(display.rect().adjusted(1, 1, -1, -1).contains(display.xRect().united(display.statusRect())));
     }
 
-    void indicatorsShareTheStripWithRoomForShift()
+    void indicatorsShareTheStrip()
     {
         AdvancedDisplay display;
         Painted(display, QSize(360, 90));
@@ -93,12 +93,14 @@ private slots:
         const int slot = strip.width() / StatusSlotCount;
         for (int i = 0; i < StatusIndicatorCount; ++i)
             QCOMPARE(StatusIndicators[i].rect, QRect(strip.x() + i * slot, strip.y(), slot, strip.height()));
-        // A slot's worth stays free at the right end.
-        QVERIFY(strip.right() - StatusIndicators[StatusIndicatorCount - 1].rect.right() >= slot);
-        // The widest state fits its slot at the strip's font.
+        // Shift takes the slot at the right end.
+        QCOMPARE(StatusIndicators[StatusShift].rect.right() + 1, strip.x() + StatusSlotCount * slot);
+        // The widest state fits its slot at the strip's font; the shift
+        // indicator's word is narrowed for its slot by itself.
         QFontMetrics metrics(display.statusFont());
         for (const StatusState& state : StatusStates)
-            QVERIFY(metrics.horizontalAdvance(QLatin1String(state.text)) < slot);
+            if (state.indicator != StatusShift)
+                QVERIFY(metrics.horizontalAdvance(QLatin1String(state.text)) < slot);
         QVERIFY(metrics.height() <= strip.height());
     }
 
@@ -116,6 +118,7 @@ private slots:
         QTest::newRow("radians") << 5 << 7;
         QTest::newRow("begin") << 6 << 8;
         QTest::newRow("hexadecimal") << 7 << 9;
+        QTest::newRow("shift") << 8 << 10;
     }
 
     // Each state inks its own indicator and leaves the others blank.
@@ -134,6 +137,7 @@ private slots:
         case 7: Prefs.setAngleMode(AngleRadians); break;
         case 8: Prefs.setBeginMode(true); break;
         case 9: UnPrefs.setBase(BaseHexadecimal); break;
+        case 10: UnPrefs.setShift(true); break;
         }
         AdvancedDisplay display;
         QImage image = Painted(display, QSize(360, 90));

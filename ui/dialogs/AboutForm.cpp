@@ -1,6 +1,7 @@
 #include "AboutForm.h"
 
 #include "ui/Images.h"
+#include "ui/Version.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -39,11 +40,12 @@ AboutForm::AboutForm(QWidget* parent) : QMainWindow(parent)
     grid->addWidget(logo, 0, 0, Qt::AlignCenter);
     QLabel* text = WhiteLabel(central);
     text->setObjectName("text");
-    text->setText(tr("Tovrin for Qtopia\n"
-                     "Version 1.4.4\n"
+    text->setText(tr("Tovrin\n"
+                     "Version %1\n"
                      "\n"
                      "A pocket calculator for the desktop.\n"
-                     "Copyright \u00a9 The Tovrin developers"));
+                     "Copyright \u00a9 The Tovrin developers")
+                      .arg(QLatin1String(ProgramVersion)));
     grid->addWidget(text, 1, 0, Qt::AlignCenter);
     setCentralWidget(central);
 }

@@ -27,6 +27,7 @@ RpnStackDisplay::RpnStackDisplay(QWidget* parent, int level, bool largeFont) : D
 {
     // Long stacks get smaller lines.
     setLineFontSize(largeFont ? numberFont().pointSize() : 16);
+    setAccessibleName(RpnStackPane::levelName(level).chopped(1));
 }
 
 void RpnStackDisplay::updateDisplay()

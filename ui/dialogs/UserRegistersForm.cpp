@@ -36,6 +36,17 @@ void UserRegistersDisplay::updateDisplay()
     displayUserReg(rect(), getIndex());
 }
 
+QString UserRegistersDisplay::shownName() const
+{
+    return tr("Register %1").arg(getIndex());
+}
+
+void UserRegistersDisplay::shownValue(QString& number, QString& label) const
+{
+    const int reg = std::clamp(getIndex(), 0, UserRegisterCount - 1);
+    valueTexts(Regs.registers[reg], Regs.registerLabel[reg], false, NoLabelIndex, number, label);
+}
+
 bool UserRegistersDisplay::getAutoHighlight() const
 {
     return UnPrefs.registerPrefix != KeyNone;

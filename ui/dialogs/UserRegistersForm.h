@@ -19,6 +19,8 @@ class UserRegistersDisplay : public Display {
 public:
     UserRegistersDisplay(QWidget* parent, int reg);
     void updateDisplay() override;
+    QString shownName() const override;
+    void shownValue(QString& number, QString& label) const override;
     // Lines light up under the pen only while a tap can complete an
     // operation, that is while a register prefix is pending.
     bool getAutoHighlight() const override;

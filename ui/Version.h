@@ -1,0 +1,4 @@
+// The version of the build, from the project's version in CMake.
+#pragma once
+
+extern const char ProgramVersion[];

@@ -1,0 +1,107 @@
+#include "KeysForm.h"
+
+#include "core/State.h"
+#include "ui/KeyNames.h"
+#include "ui/KeyReference.h"
+#include "ui/Legends.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const FunctionTitles[FunctionCount] = {
+    QT_TRANSLATE_NOOP("KeysForm", "Standard"),   QT_TRANSLATE_NOOP("KeysForm", "Financial"),
+    QT_TRANSLATE_NOOP("KeysForm", "Scientific"), QT_TRANSLATE_NOOP("KeysForm", "Statistical"),
+    QT_TRANSLATE_NOOP("KeysForm", "Programmer"), QT_TRANSLATE_NOOP("KeysForm", "Conversion"),
+    QT_TRANSLATE_NOOP("KeysForm", "User"),
+};
+
+QTableWidget* MakeTable(QWidget* parent, const QStringList& headers)
+{
+    auto* table = new QTableWidget(0, int(headers.size()), parent);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& texts)
+{
+    for (int col = 0; col < texts.size(); ++col)
+        table->setItem(row, col, new QTableWidgetItem(texts[col]));
+}
+
+// The legend of a key as its face shows it; an unassigned key has none.
+QString FaceText(KeyOp key, int function)
+{
+    return key == KeyNone ? QString() : LegendText(KeyFace(key, function));
+}
+
+} // namespace
+
+KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(tr("Keys"));
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    m_title = new QLabel(central);
+    m_title->setObjectName(QStringLiteral("title"));
+    layout->addWidget(m_title);
+    auto* tabs = new QTabWidget(central);
+    m_keys = MakeTable(tabs, {tr("Key"), tr("Name"), tr("Shifted"), tr("Keyboard")});
+    m_keys->setObjectName(QStringLiteral("keys"));
+    m_shortcuts = MakeTable(tabs, {tr("Keyboard"), tr("Action")});
+    m_shortcuts->setObjectName(QStringLiteral("shortcuts"));
+    tabs->addTab(m_keys, tr("Keypad"));
+    tabs->addTab(m_shortcuts, tr("Keyboard"));
+    layout->addWidget(tabs);
+    setCentralWidget(central);
+    resize(560, 620);
+}
+
+void KeysForm::refresh()
+{
+    const int function = int(UnPrefs.function()) < FunctionCount ? int(UnPrefs.function()) : FunctionStandard;
+    const bool rpn = Prefs.rpnInput();
+    m_title->setText(tr("The keys of the %1 function in %2 input")
+                         .arg(tr(FunctionTitles[function]),
+                              rpn                       ? tr("RPN")
+                              : Prefs.precedenceInput() ? tr("precedence")
+                                                        : tr("simple")));
+
+    // The normal keys, each with the key it becomes when shifted.
+    QList<KeyReferenceRow> rows;
+    for (const KeyReferenceRow& row : KeyReferenceRows(function, rpn))
+        if (!row.shifted)
+            rows.append(row);
+    QFont legendFont = LegendFont();
+    legendFont.setPointSizeF(font().pointSizeF() * 1.1);
+    m_keys->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const KeyReferenceRow& row = rows[i];
+        QString shifted = row.otherKey == row.key ? QString() : KeyName(row.otherKey);
+        const QString shiftedShortcut = ShortcutText(row.otherKey, function, rpn);
+        if (!shifted.isEmpty() && !shiftedShortcut.isEmpty())
+            shifted = tr("%1 (%2)").arg(shifted, shiftedShortcut);
+        SetRow(m_keys, i,
+               {FaceText(row.key, function), KeyName(row.key), shifted, ShortcutText(row.key, function, rpn)});
+        m_keys->item(i, 0)->setFont(legendFont);
+        m_keys->item(i, 0)->setTextAlignment(Qt::AlignCenter);
+        m_keys->item(i, 1)->setToolTip(
+            KeyToolTip(row.key, row.otherKey, false, ShortcutText(row.key, function, rpn)));
+    }
+    m_keys->resizeColumnsToContents();
+
+    const QList<QPair<QString, QString>> shortcuts = KeyboardShortcuts(function, rpn);
+    m_shortcuts->setRowCount(int(shortcuts.size()));
+    for (int i = 0; i < shortcuts.size(); ++i)
+        SetRow(m_shortcuts, i, {shortcuts[i].first, shortcuts[i].second});
+    m_shortcuts->resizeColumnsToContents();
+}

@@ -1,0 +1,30 @@
+// The "Keys" window of the Help menu: the keys of the current function and
+// input style with their legend, name, shifted name and shortcut, and
+// every shortcut of the keyboard.
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QTableWidget;
+
+class KeysForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit KeysForm(QWidget* parent = nullptr);
+
+    // Shows the keys of the present function and input style.
+    void refresh();
+
+    QLabel* title() const { return m_title; }
+    // One row per key of the function rows and the main keypad: legend,
+    // name, shifted name (with its shortcut), shortcut.
+    QTableWidget* keysTable() const { return m_keys; }
+    // One row per shortcut: the keys and what they do.
+    QTableWidget* shortcutsTable() const { return m_shortcuts; }
+
+private:
+    QLabel* m_title;
+    QTableWidget* m_keys;
+    QTableWidget* m_shortcuts;
+};
