@@ -69,7 +69,7 @@ public:
         if (!isValid())
             return state;
         state.focusable = true;
-        state.focused = m_keypad->hasFocus() &&
+        state.focused = m_keypad->focusRingShown() &&
                         cell() == QPoint(m_keypad->getFocusCol(), m_keypad->getFocusRow());
         state.invisible = !m_keypad->isVisible();
         state.disabled = !m_keypad->getActive() || key() == KeyNone;
@@ -131,7 +131,7 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        if (!keypad()->hasFocus())
+        if (!keypad()->focusRingShown())
             return nullptr;
         return child(int(keypad()->keyCells().indexOf(QPoint(keypad()->getFocusCol(), keypad()->getFocusRow()))));
     }

@@ -223,22 +223,20 @@ void AdvancedDisplay::drawStatus(uint16_t code)
         return;
     QPainter painter(this);
     painter.fillRect(indicator->rect, palette().color(backgroundRole()));
-    const QString text = statusText(code);
     if (indicator != &StatusIndicators[StatusShift]) {
         painter.setPen(palette().color(foregroundRole()));
         painter.setFont(m_statusFont);
-        painter.drawText(indicator->rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+        painter.drawText(indicator->rect, Qt::AlignCenter | Qt::TextSingleLine, statusText(code));
         return;
     }
-    // Shift stands out in the colours of a selection, its word narrowed to
-    // fit its slot where the others' size is too large for it.
-    QFont font = m_statusFont;
-    const qreal room = indicator->rect.width() * 0.8;
-    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width > room && room > 0)
-        font.setPixelSize(std::max(1, int(std::floor(font.pixelSize() * room / width))));
+    // Shift shows as the shift key's own legend, lit in the colours of a
+    // selection.
+    QFont font = LegendFont();
+    font.setPixelSize(std::max(1, int(std::lround(m_statusFont.pixelSize() * 1.2))));
+    const QString legend = LegendText(KeyShift);
     const QFontMetricsF metrics(font);
-    const QSizeF box(metrics.horizontalAdvance(text) + metrics.height() * 0.6, metrics.height());
+    const qreal height = std::min<qreal>(indicator->rect.height(), QFontMetricsF(m_statusFont).height());
+    const QSizeF box(metrics.horizontalAdvance(legend) + height * 0.8, height);
     const QRectF back(QPointF(indicator->rect.center()) - QPointF(box.width() / 2, box.height() / 2), box);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -246,7 +244,7 @@ void AdvancedDisplay::drawStatus(uint16_t code)
     painter.drawRoundedRect(back, box.height() / 4, box.height() / 4);
     painter.setPen(palette().color(QPalette::HighlightedText));
     painter.setFont(font);
-    painter.drawText(back, Qt::AlignCenter | Qt::TextSingleLine, text);
+    painter.drawText(back, Qt::AlignCenter | Qt::TextSingleLine, legend);
 }
 
 void AdvancedDisplay::eraseStatus(uint16_t code)

@@ -243,7 +243,7 @@ void Keyboard::mouseReleaseEvent(QMouseEvent* event)
     int row, col;
     getRowCol(pos.x(), pos.y(), row, col);
     if (row && col && row == pressedRow && col == pressedCol) {
-        if (hasFocus())
+        if (focusRingShown())
             setFocusKey(row, col);
         KeyOp code = getKey(row, col, shifted);
         if (!sticky)
@@ -264,7 +264,7 @@ void Keyboard::paintEvent(QPaintEvent*)
         drawSunken(widgetPainter, keptRow, keptCol);
     if (highlightedRow && highlightedCol)
         drawSunken(widgetPainter, highlightedRow, highlightedCol);
-    if (hasFocus())
+    if (focusRingShown())
         drawFocusRing(widgetPainter);
     painter = nullptr;
 }
@@ -275,14 +275,20 @@ void Keyboard::drawFocusRing(QPainter& target)
     if (key.isEmpty())
         return;
     // A ring in the selection colour inside the key's bevel, as thick as
-    // the key is large, so that it shows on every key colour.
-    const qreal line = std::max(2.0, std::round(std::min(key.width(), key.height()) / 16.0));
+    // the key is large, lined inside with the selection's text colour, so
+    // that it shows on light and dark keys alike.
+    const qreal line = std::max(2.0, std::round(std::min(key.width(), key.height()) / 14.0));
+    const qreal lining = std::max(1.0, line / 2);
     target.save();
     target.setRenderHint(QPainter::Antialiasing);
-    target.setPen(QPen(palette().color(QPalette::Highlight), line));
     target.setBrush(Qt::NoBrush);
     const qreal inset = 1 + line / 2;
-    target.drawRoundedRect(QRectF(key).adjusted(inset, inset, -inset, -inset), line, line);
+    const QRectF ring = QRectF(key).adjusted(inset, inset, -inset, -inset);
+    target.setPen(QPen(palette().color(QPalette::Highlight), line));
+    target.drawRoundedRect(ring, line, line);
+    const qreal inner = (line + lining) / 2;
+    target.setPen(QPen(palette().color(QPalette::HighlightedText), lining));
+    target.drawRoundedRect(ring.adjusted(inner, inner, -inner, -inner), line / 2, line / 2);
     target.restore();
 }
 
@@ -316,7 +322,7 @@ void Keyboard::setFocusKey(int row, int col)
     focusRow = row;
     focusCol = col;
     update(keyRect(focusRow, focusCol));
-    if (hasFocus())
+    if (focusRingShown())
         AccessibleFocusMoved(this);
 }
 
@@ -345,11 +351,12 @@ void Keyboard::keyPressEvent(QKeyEvent* event)
     const QList<QPoint> cells = keyCells();
     const int index = int(cells.indexOf(QPoint(focusCol, focusRow)));
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plain && !cells.isEmpty() && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (ringShown && plain && arrow && !cells.isEmpty()) {
         const int step = event->key() == Qt::Key_Right ? 1 : -1;
         const int next = index < 0 ? 0 : (index + step + int(cells.size())) % int(cells.size());
         setFocusKey(cells[next].y(), cells[next].x());
-    } else if (plain && event->key() == Qt::Key_Space && index >= 0) {
+    } else if (ringShown && plain && event->key() == Qt::Key_Space && index >= 0) {
         pressKey(focusRow, focusCol);
     } else {
         // Everything else is the window's: typed keys, Up and Down.
@@ -359,28 +366,44 @@ void Keyboard::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void Keyboard::showFocusRing()
+{
+    const QList<QPoint> cells = keyCells();
+    ringShown = true;
+    focusRow = focusCol = 0;
+    if (!cells.isEmpty())
+        setFocusKey(cells.first().y(), cells.first().x());
+    update();
+}
+
 void Keyboard::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    const QList<QPoint> cells = keyCells();
-    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (!cells.isEmpty() && (tabbed || !cells.contains(QPoint(focusCol, focusRow)))) {
-        focusRow = focusCol = 0;
-        setFocusKey(cells.first().y(), cells.first().x());
-    } else {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        showFocusRing();
+    else if (ringShown)
         AccessibleFocusMoved(this);
-    }
     update();
 }
 
 void Keyboard::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    // A menu or another window takes the focus for a while; the ring comes
+    // back with it.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        ringShown = false;
     update();
 }
 
 bool Keyboard::focusNextPrevChild(bool next)
 {
+    // The focus a window gives its first widget when it opens shows no
+    // ring: the first Tab shows it at the first key, the next one leaves.
+    if (!ringShown) {
+        showFocusRing();
+        return true;
+    }
     QWidget::focusNextPrevChild(next);
     if (hasFocus())
         clearFocus();

@@ -102,6 +102,10 @@ public:
     void setFocusKey(int row, int col);
     int getFocusRow() const { return focusRow; }
     int getFocusCol() const { return focusCol; }
+    // Whether the focus ring shows: the keypad has the focus, reached with
+    // Tab.  (A window gives its first widget the focus when it opens; the
+    // ring waits for Tab.)
+    bool focusRingShown() const { return hasFocus() && ringShown; }
 
     // Whether tooltips name the keyboard shortcut of each key (the main
     // keypad, which the keyboard types on).
@@ -173,6 +177,7 @@ protected:
 private:
     void drawSunken(QPainter& painter, int row, int col);
     void drawFocusRing(QPainter& painter);
+    void showFocusRing();
     void updateCell(int row, int col);
 
     // A cell left drawn sunken by highlightButton(..., true), such as the
@@ -181,6 +186,7 @@ private:
     uint16_t keptCol = 0;
     int focusRow = 0;
     int focusCol = 0;
+    bool ringShown = false;
     bool showsShortcuts = false;
     QPainter* painter = nullptr;
 };

@@ -6,10 +6,13 @@
 #include "ui/Legends.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +32,9 @@ QTableWidget* MakeTable(QWidget* parent, const QStringList& headers)
     table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit every row's text, not only the rows in view.
+    table->horizontalHeader()->setResizeContentsPrecision(-1);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() * 3 / 2);
     return table;
 }
 
@@ -57,13 +63,26 @@ KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
     auto* tabs = new QTabWidget(central);
     m_keys = MakeTable(tabs, {tr("Key"), tr("Name"), tr("Shifted"), tr("Keyboard")});
     m_keys->setObjectName(QStringLiteral("keys"));
+    m_keys->horizontalHeader()->setStretchLastSection(false);
     m_shortcuts = MakeTable(tabs, {tr("Keyboard"), tr("Action")});
     m_shortcuts->setObjectName(QStringLiteral("shortcuts"));
     tabs->addTab(m_keys, tr("Keypad"));
     tabs->addTab(m_shortcuts, tr("Keyboard"));
     layout->addWidget(tabs);
     setCentralWidget(central);
-    resize(560, 620);
+}
+
+QSize KeysForm::sizeHint() const
+{
+    // The columns of the keys and their scroll bar, inside the tabs' frame
+    // and the window's margins.
+    const QFontMetrics metrics(font());
+    int columns = 0;
+    for (int col = 0; col < m_keys->columnCount(); ++col)
+        columns += m_keys->columnWidth(col);
+    columns = std::max(columns, metrics.averageCharWidth() * 60);
+    const int frame = 2 * m_keys->frameWidth() + m_keys->verticalScrollBar()->sizeHint().width();
+    return QSize(columns + frame + 6 * metrics.averageCharWidth(), metrics.height() * 36);
 }
 
 void KeysForm::refresh()
@@ -97,7 +116,9 @@ void KeysForm::refresh()
         m_keys->item(i, 1)->setToolTip(
             KeyToolTip(row.key, row.otherKey, false, ShortcutText(row.key, function, rpn)));
     }
+    // Each column as wide as its texts; the window's size hint follows.
     m_keys->resizeColumnsToContents();
+    updateGeometry();
 
     const QList<QPair<QString, QString>> shortcuts = KeyboardShortcuts(function, rpn);
     m_shortcuts->setRowCount(int(shortcuts.size()));

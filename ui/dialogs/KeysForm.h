@@ -15,6 +15,8 @@ public:
 
     // Shows the keys of the present function and input style.
     void refresh();
+    // Wide enough for the columns, tall enough for a good part of a keypad.
+    QSize sizeHint() const override;
 
     QLabel* title() const { return m_title; }
     // One row per key of the function rows and the main keypad: legend,
