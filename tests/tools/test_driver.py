@@ -53,6 +53,8 @@ refused(["#256"], "#256")
 refused(["#-1"], "#-1")
 refused(["#"], "#")
 refused(["Function=astrology"], "astrology")
+refused(["Type=1\\q"], "Type=1\\q")
+refused(["Type=1\\"], "Type=1\\")
 refused(["1.2.3"], "1.2.3")
 refused(["1e"], "1e")
 refused(["-"], "-")
@@ -130,6 +132,16 @@ shows(["4", "Redo"], ["X||4"], "Nothing to Redo")
 # --tape: the tape's lines after the stack; ClearTape is a step Undo takes back.
 shows(["--tape", "--input", "rpn", "3", "Enter", "4", "Multiply", "ClearTape", "Undo"],
       ["X||12.", "TAPE|3. × 4. = 12."])
+# Typed characters go through the window's keyboard map: a minus right
+# after the exponent mark is its sign, except in hexadecimal; escapes for
+# Return, Backspace and Esc; characters the map ignores do nothing.
+shows(["Type=1e-5="], ["X||0.00001"])
+shows(["--function", "programmer", "Hexadecimal", "Type=1e-5="], ["X|s32|0019."])
+shows(["--input", "rpn", "Type=3\\r4*"], ["X||12."])
+shows(["Type=12\\b5\\e7", "Add", "Type=1="], ["X||8."])
+shows(["Type=2^3=", "Type=#?"], ["X||8."])
+shows(["--function", "financial", "Type=2^3="], ["X||23."])
+shows(["Type=1\\\\2"], ["X||12"])
 # Show-all lasts one key; shift is cleared after a key unless sticky.
 shows(["--format", "fixed:2", "2", "Enter", "ShowAll"], ["X||2."])
 

@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -94,6 +95,13 @@ private slots:
         QTest::newRow("R") << int(Qt::Key_R) << "R" << 0 << false << int(KeyRecall);
         QTest::newRow("g") << int(Qt::Key_G) << "g" << 0 << false << int(KeyNone);
         QTest::newRow("F1") << int(Qt::Key_F1) << "" << 0 << false << int(KeyNone);
+        QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b" << 0 << false << int(KeyClear);
+        QTest::newRow("escape rpn") << int(Qt::Key_Escape) << "\x1b" << 0 << true << int(KeyClear);
+        QTest::newRow("F9") << int(Qt::Key_F9) << "" << 0 << false << int(KeyChangeSign);
+        QTest::newRow("F2") << int(Qt::Key_F2) << "" << 0 << false << int(KeyShift);
+        QTest::newRow("Shift") << int(Qt::Key_Shift) << "" << 0 << false << int(KeyNone);
+        QTest::newRow("^") << int(Qt::Key_AsciiCircum) << "^" << 0 << false << int(KeyPower);
+        QTest::newRow("! in standard") << int(Qt::Key_Exclam) << "!" << 0 << false << int(KeyNone);
     }
 
     void deviceKeys()
@@ -114,6 +122,55 @@ private slots:
         Type(&form, "12+3");
         QTest::keyClick(&form, Qt::Key_Return);
         QCOMPARE(double(UnPrefs.stack[0]), 15.0);
+    }
+
+    // The keyboard's additions as typed into the window: the negative
+    // exponent in decimal and the minus in hexadecimal, yˣ and x! where the
+    // function has them.
+    void typedAdditions_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::addColumn<bool>("hexadecimal");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("x");
+        QTest::newRow("negative exponent") << 0 << false << "1e-5=" << 1e-5;
+        QTest::newRow("plus takes the minus back") << 0 << false << "12e-+3=" << 12e3;
+        QTest::newRow("minus after a digit") << 0 << false << "2e1-5=" << 15.0;
+        QTest::newRow("hexadecimal") << int(FunctionProgrammer) << true << "1e-5=" << double(0x1E - 5);
+        QTest::newRow("power") << 0 << false << "2^3=" << 8.0;
+        QTest::newRow("no power in Financial") << int(FunctionFinancial) << false << "2^3=" << 23.0;
+        QTest::newRow("factorial") << int(FunctionStatistical) << false << "5!" << 120.0;
+    }
+
+    void typedAdditions()
+    {
+        QFETCH(int, function);
+        QFETCH(bool, hexadecimal);
+        QFETCH(QString, typed);
+        QFETCH(double, x);
+        UnPrefs.setFunction(unsigned(function));
+        TestForm form;
+        if (hexadecimal)
+            form.handleKey(KeyHexadecimal);
+        Type(&form, typed);
+        QCOMPARE(double(UnPrefs.stack[0]), x);
+    }
+
+    // Esc clears, F9 changes the sign, F2 is the calculator's shift; the
+    // keyboard's own Shift leaves it alone.
+    void namedKeys()
+    {
+        TestForm form;
+        Type(&form, "5");
+        QTest::keyClick(&form, Qt::Key_F9);
+        QCOMPARE(double(UnPrefs.stack[0]), -5.0);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(double(UnPrefs.stack[0]), 0.0);
+        QTest::keyClick(&form, Qt::Key_Shift);
+        QVERIFY(!UnPrefs.shift());
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(UnPrefs.shift());
+        QVERIFY(form.keyboard()->getShifted());
     }
 
     void upAndDownSelectFunctions()
@@ -198,6 +255,58 @@ private slots:
         QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(double(UnPrefs.stack[0]), 5.0);
         QVERIFY(form.boxes.isEmpty());
+    }
+
+    // Undo and Redo are greyed out while there is nothing to take; the
+    // shortcut of a greyed item still says so.
+    void undoAndRedoGreyed()
+    {
+        TestForm form;
+        auto enabled = [&form] {
+            return QPair<bool, bool>(form.undoAction()->isEnabled(), form.redoAction()->isEnabled());
+        };
+        QCOMPARE(enabled(), qMakePair(false, false));
+        Type(&form, "5+");
+        QCOMPARE(enabled(), qMakePair(true, false));
+        form.undoAction()->trigger();
+        form.undoAction()->trigger();
+        QCOMPARE(enabled(), qMakePair(false, true));
+        form.redoAction()->trigger();
+        QCOMPARE(enabled(), qMakePair(true, true));
+        QVERIFY(form.boxes.isEmpty());
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(enabled(), qMakePair(false, true));
+        QCOMPARE(form.boxes.size(), 1);
+        QCOMPARE(form.boxes[0].caption, QString("Nothing to Undo"));
+    }
+
+    // Quit ends the event loop with code 0, on which the calculator saves
+    // as at any quit.
+    void quitEndsTheLoopToSave()
+    {
+        TestForm form;
+        QCOMPARE(form.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        safety.start(5000);
+        QTimer::singleShot(0, form.quitAction(), &QAction::trigger);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    // A right click on the display offers Copy and Paste and is no tap.
+    void rightClickOnTheDisplay()
+    {
+        TestForm form;
+        QSignalSpy taps(form.display(), &Display::displayTapped);
+        QTest::mouseClick(form.display(), Qt::RightButton);
+        QCOMPARE(taps.count(), 0);
+        QCOMPARE(form.display()->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList items;
+        for (QAction* action : form.display()->actions())
+            items << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+        QCOMPARE(items, QStringList({"Copy Ctrl+C", "Paste Ctrl+V"}));
     }
 
     void realUndoBoxCloses()
