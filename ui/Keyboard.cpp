@@ -309,6 +309,9 @@ QList<QPoint> Keyboard::keyCells() const
 
 void Keyboard::pressKey(int row, int col)
 {
+    // As a tap: a sticky keypad keeps the key selected.
+    if (sticky)
+        highlightButton(row, col);
     const KeyOp code = getKey(row, col, shifted);
     if (code != KeyNone)
         emit buttonPressed(code);

@@ -92,8 +92,9 @@ public:
     virtual bool startsKey(int row, int col) const;
     // The cells where keys start, row by row: one per key.
     QList<QPoint> keyCells() const;
-    // Presses the key of a cell as a completed tap does: emits
-    // buttonPressed unless the cell is empty.
+    // Presses the key of a cell as a completed tap does: a sticky keypad
+    // keeps it selected, and buttonPressed is emitted unless the cell is
+    // empty.
     void pressKey(int row, int col);
 
     // Keyboard focus: the key with the focus ring, at the first cell of its
