@@ -3,8 +3,8 @@
 #include "engine/TypedKeys.h"
 #include "engine/Undo.h"
 #include "platform/Resource.h"
-#include "ui/AdvancedDisplay.h"
 #include "ui/Accessibility.h"
+#include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
 #include "ui/ClipboardText.h"
@@ -188,6 +188,8 @@ void CalculatorForm::buildMenus()
                                    &CalculatorForm::copy);
     m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(tr("paste"))), tr("Paste"), QKeySequence::Paste,
                                     this, &CalculatorForm::paste);
+    // A side window may have made a step (the Tape window's Clear).
+    connect(edit, &QMenu::aboutToShow, this, &CalculatorForm::updateHistoryActions);
 
     connect(options->addAction(tr("Preferences...")), &QAction::triggered, this,
             &CalculatorForm::doPreferencesDialog);

@@ -6,7 +6,6 @@
 
 #include "engine/Programmer.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
