@@ -36,6 +36,7 @@ def installed_files(prefix=""):
         "share/man/man1/tovrin-keys.1.gz",
         "share/doc/tovrin/copyright",
         "share/doc/tovrin/changelog.gz",
+        "share/doc/tovrin/guide.md",
     ]
     files += ["share/icons/hicolor/%dx%d/apps/%s.png" % (s, s, APP_ID) for s in ICON_SIZES]
     return [prefix + f for f in files]
