@@ -15,11 +15,11 @@
 //                                  (simple, precedence, rpn) and the device
 //                                  keys TEXT typed first; with --window
 //                                  NAME (preferences, colors, keyboard,
-//                                  rpnstack, registers, tape, about, keys)
-//                                  that window instead; the main window
-//                                  WxH pixels large (360x560), at the
-//                                  device pixel ratio F; reads and writes
-//                                  no settings.
+//                                  rpnstack, registers, tape, about, keys,
+//                                  guide) that window instead; the main
+//                                  window WxH pixels large (360x560), at
+//                                  the device pixel ratio F; reads and
+//                                  writes no settings.
 //
 // One calculator runs per settings file: a second start on the file of a
 // running calculator brings that window to the front and exits with 0.

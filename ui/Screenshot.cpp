@@ -10,6 +10,7 @@
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
 #include "ui/dialogs/TapeForm.h"
+#include "ui/dialogs/UserGuideForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,8 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
         keys->refresh();
         return keys;
     }
+    if (name == QLatin1String("guide"))
+        return std::make_unique<UserGuideForm>(parent);
     return nullptr;
 }
 
@@ -101,7 +104,8 @@ QStringList ScreenshotWindows()
 {
     return {QStringLiteral("main"),     QStringLiteral("preferences"), QStringLiteral("colors"),
             QStringLiteral("keyboard"), QStringLiteral("rpnstack"),    QStringLiteral("registers"),
-            QStringLiteral("about"),    QStringLiteral("tape"),        QStringLiteral("keys")};
+            QStringLiteral("about"),    QStringLiteral("tape"),        QStringLiteral("keys"),
+            QStringLiteral("guide")};
 }
 
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
@@ -179,7 +183,9 @@ int RenderScreenshot(const ScreenshotOptions& options)
     QWidget* shown = &window;
     std::unique_ptr<QWidget> other = MakeWindow(options.window, &window);
     if (other) {
-        other->adjustSize();
+        // A window that chose its own size keeps it.
+        if (!other->testAttribute(Qt::WA_Resized))
+            other->adjustSize();
         other->show();
         QCoreApplication::processEvents();
         shown = other.get();

@@ -1,0 +1,97 @@
+#include "UserGuideForm.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace {
+
+const QString GuideResource = QStringLiteral(":/guide.md");
+const QString ContentsAnchor = QStringLiteral("contents");
+// Indent of the examples, and the space above each, in pixels.
+constexpr qreal CodeIndent = 12;
+constexpr qreal CodeGap = 8;
+
+} // namespace
+
+UserGuideForm::UserGuideForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("userGuide"));
+    setWindowTitle(tr("Tovrin User Guide"));
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenExternalLinks(true);
+    QFile guide(GuideResource);
+    if (guide.open(QIODevice::ReadOnly))
+        m_browser->setMarkdown(QString::fromUtf8(guide.readAll()));
+    m_browser->document()->setDocumentMargin(12);
+    NameHeadings(m_browser->document());
+    StyleCodeBlocks(m_browser->document(), palette().color(QPalette::AlternateBase));
+    setCentralWidget(m_browser);
+
+    QToolBar* bar = addToolBar(tr("Navigation"));
+    bar->setMovable(false);
+    QAction* back = bar->addAction(tr("Back"), m_browser, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    bar->addAction(tr("Contents"), this, &UserGuideForm::showContents);
+
+    resize(640, 720);
+}
+
+QString UserGuideForm::HeadingAnchor(const QString& heading)
+{
+    QString anchor;
+    for (QChar c : heading.toLower()) {
+        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))
+            anchor += c;
+        else if (c == QLatin1Char(' '))
+            anchor += QLatin1Char('-');
+    }
+    return anchor;
+}
+
+void UserGuideForm::showContents()
+{
+    m_browser->scrollToAnchor(ContentsAnchor);
+}
+
+// Markdown gives its headings no anchor names, so the links of the table
+// of contents would lead nowhere: each heading gets the name they use.
+void UserGuideForm::NameHeadings(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setAnchor(true);
+        format.setAnchorNames({HeadingAnchor(block.text())});
+        cursor.mergeCharFormat(format);
+    }
+}
+
+// Code blocks (the examples) stand apart on a background of their own, and
+// their long command lines wrap at the window's width rather than widen the
+// page beyond it.  Every example begins with its command line, "$ ...".
+void UserGuideForm::StyleCodeBlocks(QTextDocument* document, const QColor& background)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (!format.hasProperty(QTextFormat::BlockCodeFence))
+            continue;
+        format.setNonBreakableLines(false);
+        format.setBackground(background);
+        format.setLeftMargin(CodeIndent);
+        format.setRightMargin(CodeIndent);
+        if (block.text().startsWith(QLatin1String("$ ")))
+            format.setTopMargin(CodeGap);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
