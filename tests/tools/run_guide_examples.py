@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs every example of the user guide through tovrin-keys.
 
-Usage: run_guide_examples.py --driver PATH GUIDE
+Usage: run_guide_examples.py --driver PATH --legends TABLE GUIDE
 
 An example is a fenced block tagged `keys`.  In it, each line
 '$ tovrin-keys ARGS' runs the driver with ARGS (split as a shell would), and
@@ -9,11 +9,18 @@ the lines after it, up to the next '$' line, are the stack lines it must
 print, written 'NAME | LABEL | TEXT' (the driver separates the columns with
 tabs).  A line '! N' instead expects exit status N and nothing on standard
 output, '#' starts a comment line, and '@' in ARGS is a scratch folder that
-lives for the whole block.  Exits 1 when an example fails or the guide holds
-none.
+lives for the whole block.
+
+The guide names keys by their legends and gives the driver's names beside
+them in its tables: in every table row, each key name in backquotes must
+have its legend (from TABLE, the program's legend table) in the same row.
+
+Exits 1 when an example fails, a legend disagrees, or the guide holds no
+examples.
 """
 import argparse
 import os
+import re
 import shlex
 import subprocess
 import sys
@@ -58,6 +65,31 @@ def steps(path, block):
     return runs
 
 
+def legend_faults(path, legends):
+    """Table rows whose key names are not beside their legends."""
+    table = {}
+    with open(legends, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                name, text = line.rstrip("\n").split("\t")[:2]
+                table[name] = text
+    faults, checked = [], 0
+    with open(path, encoding="utf-8") as guide:
+        for number, line in enumerate(guide, 1):
+            if not line.startswith("|"):
+                continue
+            shown = re.sub(r"`[^`]*`", "", line).replace("\\|", "|")
+            for name in re.findall(r"`(\w+)`", line):
+                if name in table:
+                    checked += 1
+                    if table[name] not in shown:
+                        faults.append(f"{os.path.basename(path)}:{number}: {name} is not beside "
+                                      f"its legend {table[name]}")
+    if not checked:
+        faults.append(f"{os.path.basename(path)} names no key beside its legend")
+    return faults
+
+
 def columns(line, separator):
     return " | ".join(part.strip() for part in line.split(separator))
 
@@ -74,6 +106,7 @@ def run(driver, words, scratch):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--driver", required=True)
+    ap.add_argument("--legends", required=True)
     ap.add_argument("guide")
     a = ap.parse_args()
     name = os.path.basename(a.guide)
@@ -96,7 +129,10 @@ def main():
     if passed + failed == 0:
         print(f"{name} holds no keys examples")
         return 1
-    return 1 if failed else 0
+    faults = legend_faults(a.guide, a.legends)
+    for fault in faults:
+        print(fault)
+    return 1 if failed or faults else 0
 
 
 if __name__ == "__main__":
