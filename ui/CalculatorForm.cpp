@@ -16,6 +16,7 @@
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
 #include "ui/dialogs/TapeForm.h"
+#include "ui/dialogs/UserGuideForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
 #include <QAction>
@@ -196,6 +197,7 @@ void CalculatorForm::buildMenus()
     connect(options->addAction(tr("Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
     connect(options->addAction(tr("Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
 
+    help->addAction(tr("User Guide"), QKeySequence::HelpContents, this, &CalculatorForm::viewUserGuide);
     connect(help->addAction(tr("Keys")), &QAction::triggered, this, &CalculatorForm::viewKeysForm);
     help->addSeparator();
     connect(help->addAction(tr("About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
@@ -586,6 +588,13 @@ void CalculatorForm::viewKeysForm()
         m_keysForm = new KeysForm(this);
     m_keysForm->refresh();
     present(m_keysForm);
+}
+
+void CalculatorForm::viewUserGuide()
+{
+    if (!m_userGuideForm)
+        m_userGuideForm = new UserGuideForm(this);
+    present(m_userGuideForm);
 }
 
 void CalculatorForm::quit()

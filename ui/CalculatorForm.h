@@ -26,6 +26,7 @@ class KeysForm;
 class QDialog;
 class RpnStackForm;
 class TapeForm;
+class UserGuideForm;
 class UserRegistersForm;
 
 class CalculatorForm : public QMainWindow {
@@ -44,6 +45,7 @@ public:
     QAction* functionAction(int function) const { return m_functionActions[function]; }
     AboutForm* aboutForm() const { return m_aboutForm; }
     KeysForm* keysForm() const { return m_keysForm; }
+    UserGuideForm* userGuideForm() const { return m_userGuideForm; }
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
     QAction* quitAction() const { return m_quitAction; }
@@ -89,6 +91,7 @@ public slots:
     void doKeyboardDialog();
     void doAboutDialog();
     void viewKeysForm();
+    void viewUserGuide();
     // Ends the event loop as closing the window does; the state is saved.
     void quit();
     void selectStandard() { setFunction(0); }
@@ -137,6 +140,7 @@ private:
     QAction* m_quitAction = nullptr;
     AboutForm* m_aboutForm = nullptr;
     KeysForm* m_keysForm = nullptr;
+    UserGuideForm* m_userGuideForm = nullptr;
     RpnStackForm* m_rpnStackForm = nullptr;
     UserRegistersForm* m_userRegistersForm = nullptr;
     QLabel* m_notice = nullptr;

@@ -203,6 +203,7 @@ const WindowShortcut WindowShortcuts[] = {
     {QT_TRANSLATE_NOOP("KeyReference", "Ctrl+C"), QT_TRANSLATE_NOOP("KeyReference", "Copy X")},
     {QT_TRANSLATE_NOOP("KeyReference", "Ctrl+V"), QT_TRANSLATE_NOOP("KeyReference", "Paste into X")},
     {QT_TRANSLATE_NOOP("KeyReference", "Ctrl+Q"), QT_TRANSLATE_NOOP("KeyReference", "Quit")},
+    {QT_TRANSLATE_NOOP("KeyReference", "F1"), QT_TRANSLATE_NOOP("KeyReference", "User guide")},
     {QT_TRANSLATE_NOOP("KeyReference", "Up"), QT_TRANSLATE_NOOP("KeyReference", "Previous function")},
     {QT_TRANSLATE_NOOP("KeyReference", "Down"), QT_TRANSLATE_NOOP("KeyReference", "Next function")},
     {QT_TRANSLATE_NOOP("KeyReference", "Tab"), QT_TRANSLATE_NOOP("KeyReference", "Into the keypad, and out again")},

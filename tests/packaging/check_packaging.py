@@ -3,8 +3,8 @@
 
     check_packaging.py --source DIR --build DIR --version V CHECK
 
-CHECK is desktop_entry, metainfo, manual_pages, keyboard_shortcuts, install,
-package or lintian.
+CHECK is desktop_entry, metainfo, manual_pages, keyboard_shortcuts,
+guide_shortcuts, install, package or lintian.
 Exits 0 when the check holds, 1 with the reasons otherwise.
 """
 
@@ -141,12 +141,7 @@ class Check:
     def keyboard_shortcuts(self):
         """The keyboard section of tovrin.1 names each shortcut of
         tovrin --list-keys with the name of its key, and no others."""
-        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        result = self.run([os.path.join(self.build, "tovrin"), "--list-keys"], env=env)
-        if result.returncode:
-            self.fail("tovrin --list-keys exits %d: %s" % (result.returncode, result.stderr))
-        fields = [line.split("\t") for line in result.stdout.splitlines()]
-        pairs = {(f[7], f[6]) for f in fields if len(f) == 8 and f[7]}
+        pairs = {(shortcut, name) for shortcut, _, name in self.listed_shortcuts()}
         if len(pairs) < 30:
             self.fail("tovrin --list-keys names only %d shortcuts" % len(pairs))
         path = os.path.join(self.source, "docs", "man", "tovrin.1")
@@ -164,6 +159,48 @@ class Check:
         if keys.count("\n.TP\n") != len(pairs):
             self.fail("tovrin.1 lists %d key shortcuts, tovrin --list-keys %d"
                       % (keys.count("\n.TP\n"), len(pairs)))
+
+    def guide_shortcuts(self):
+        """The user guide's table of keyboard shortcuts gives each shortcut
+        of tovrin --list-keys with the legend and the name of its key, and
+        no others."""
+        listed = {}
+        for shortcut, legend, name in self.listed_shortcuts():
+            listed.setdefault((shortcut, name), set()).add(legend)
+        guide = open(os.path.join(self.source, "docs", "guide.md"), encoding="utf-8").read()
+        section = guide[guide.find("\n## Keyboard shortcuts\n"):]
+        section = section[:section.find("\n## ", 1)]
+        rows = []
+        for line in section.splitlines():
+            if not line.startswith("|"):
+                if rows:
+                    break  # the first table ends
+                continue
+            cells = [c.strip().replace("`", "") for c in line.strip("|").split("|")]
+            if len(cells) == 3 and cells[0] != "Keyboard" and not cells[0].startswith("---"):
+                rows.append(cells)
+        given = {}
+        for shortcut, legend, name in rows:
+            if (shortcut, name) in given:
+                self.fail("the guide gives the shortcut %r of %r twice" % (shortcut, name))
+            given[(shortcut, name)] = legend
+        for pair in sorted(set(listed) - set(given)):
+            self.fail("the guide does not give the shortcut %r of %r" % pair)
+        for pair in sorted(set(given) - set(listed)):
+            self.fail("the guide gives the shortcut %r of %r, which tovrin --list-keys does not" % pair)
+        for pair in sorted(set(given) & set(listed)):
+            if given[pair] not in listed[pair]:
+                self.fail("the guide shows %r for %r, the keypad %s" % (given[pair], pair[1], sorted(listed[pair])))
+
+    def listed_shortcuts(self):
+        """(shortcut, legend, name) of every key of tovrin --list-keys that
+        has a shortcut, without a window system."""
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        result = self.run([os.path.join(self.build, "tovrin"), "--list-keys"], env=env)
+        if result.returncode:
+            self.fail("tovrin --list-keys exits %d: %s" % (result.returncode, result.stderr))
+        fields = [line.split("\t") for line in result.stdout.splitlines()]
+        return {(f[7], f[5], f[6]) for f in fields if len(f) == 8 and f[7]}
 
     def rendered(self, path):
         """The page as plain text, hyphens as typed."""
@@ -255,7 +292,7 @@ def main():
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages", "keyboard_shortcuts",
-                                          "install", "package", "lintian"])
+                                          "guide_shortcuts", "install", "package", "lintian"])
     args = parser.parse_args()
     check = Check(args)
     getattr(check, args.check)()

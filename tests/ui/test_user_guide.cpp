@@ -1,9 +1,13 @@
-// The user guide window: its table of contents leads to every section, and
-// it reads at the window's size.
+// The user guide window: Help › User Guide opens it, its table of contents
+// leads to every section, and it reads at the window's size.
 
+#include "engine/Reset.h"
+#include "ui/CalculatorForm.h"
 #include "ui/dialogs/UserGuideForm.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -39,6 +43,32 @@ QTextBlock AnchorBlock(const QTextDocument* document, const QString& name)
 class TestUserGuide : public QObject {
     Q_OBJECT
 private slots:
+    void helpMenuOpensTheGuide()
+    {
+        ResetCalculator();
+        CalculatorForm window;
+        window.show();
+        QAction* item = nullptr;
+        for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+            for (QAction* menu : bar->actions())
+                if (menu->text() == QStringLiteral("Help"))
+                    for (QAction* action : menu->menu()->actions())
+                        if (action->text() == QStringLiteral("User Guide"))
+                            item = action;
+        QVERIFY(item);
+        QCOMPARE(item->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QVERIFY(!window.userGuideForm());
+        item->trigger();
+        UserGuideForm* guide = window.userGuideForm();
+        QVERIFY(guide && guide->isVisible());
+        QVERIFY(guide->browser()->toPlainText().startsWith(QStringLiteral("Tovrin User Guide")));
+        // A second time shows the same window.
+        guide->close();
+        item->trigger();
+        QCOMPARE(window.userGuideForm(), guide);
+        QVERIFY(guide->isVisible());
+    }
+
     void contentsLeadToEverySection()
     {
         UserGuideForm form;
