@@ -58,7 +58,9 @@ private slots:
         QVERIFY(item);
         QCOMPARE(item->shortcut(), QKeySequence(QKeySequence::HelpContents));
         QVERIFY(!window.userGuideForm());
-        item->trigger();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
         UserGuideForm* guide = window.userGuideForm();
         QVERIFY(guide && guide->isVisible());
         QVERIFY(guide->browser()->toPlainText().startsWith(QStringLiteral("Tovrin User Guide")));
