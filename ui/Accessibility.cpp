@@ -14,10 +14,10 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Accessibility", text);
-}
+// The context of the accessible texts in the catalogues.
+struct Accessibility {
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
+};
 
 // One key of a keypad: the index-th of its keys, whichever key the cell
 // holds in the keypad's present function and shift state.
@@ -138,7 +138,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return Tr("Keypad");
+            return Accessibility::tr("Keypad");
         return QAccessibleWidget::text(t);
     }
 

@@ -116,6 +116,7 @@ AdvancedDisplay::AdvancedDisplay(QWidget* parent) : Display(parent, 0)
 {
     setLines(0);
     setLines(Prefs.twoLineDisplay() ? 2 : 1);
+    //: The display's name for a screen reader: the X register it shows.
     setAccessibleName(tr("X"));
 }
 

@@ -185,9 +185,13 @@ void CalculatorForm::buildMenus()
     m_undoAction = edit->addAction(tr("Undo"), QKeySequence::Undo, this, &CalculatorForm::undo);
     m_redoAction = edit->addAction(tr("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), this, &CalculatorForm::redo);
     edit->addSeparator();
-    m_copyAction = edit->addAction(QIcon(Resource::loadPixmap(tr("copy"))), tr("Copy"), QKeySequence::Copy, this,
+    //: The name of the Copy icon's picture, not a text: keep it as it is.
+    const QString copyIcon = tr("copy");
+    //: The name of the Paste icon's picture, not a text: keep it as it is.
+    const QString pasteIcon = tr("paste");
+    m_copyAction = edit->addAction(QIcon(Resource::loadPixmap(copyIcon)), tr("Copy"), QKeySequence::Copy, this,
                                    &CalculatorForm::copy);
-    m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(tr("paste"))), tr("Paste"), QKeySequence::Paste,
+    m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(pasteIcon)), tr("Paste"), QKeySequence::Paste,
                                     this, &CalculatorForm::paste);
     // A side window may have made a step (the Tape window's Clear).
     connect(edit, &QMenu::aboutToShow, this, &CalculatorForm::updateHistoryActions);

@@ -12,20 +12,20 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Startup", text);
-}
+// The context of the start-up's texts in the catalogues.
+struct Startup {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
 
 } // namespace
 
 bool AskEnableRpn()
 {
-    QMessageBox box(QMessageBox::Information, Tr("Input Method"),
-                    Tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default.\n\n"
+    QMessageBox box(QMessageBox::Information, Startup::tr("Input Method"),
+                    Startup::tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default.\n\n"
                        "This setting can be\nchanged at any time in\nthe Preferences dialog."));
-    QPushButton* ok = box.addButton(Tr("OK"), QMessageBox::AcceptRole);
-    QPushButton* rpn = box.addButton(Tr("Enable RPN"), QMessageBox::RejectRole);
+    QPushButton* ok = box.addButton(Startup::tr("OK"), QMessageBox::AcceptRole);
+    QPushButton* rpn = box.addButton(Startup::tr("Enable RPN"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(rpn);
     box.exec();
@@ -54,11 +54,11 @@ bool FinishCalculator(const QString& settingsFile, bool tellUser)
     if (saved)
         return true;
     QString file = settingsFile.isEmpty() ? UserSettingsFile() : settingsFile;
-    QString text = Tr("Tovrin could not save its state\nin the settings file\n%1.\n\n"
+    QString text = Startup::tr("Tovrin could not save its state\nin the settings file\n%1.\n\n"
                       "The changes of this session are lost.")
                        .arg(file);
     if (tellUser)
-        QMessageBox::warning(nullptr, Tr("Tovrin"), text);
+        QMessageBox::warning(nullptr, Startup::tr("Tovrin"), text);
     else
         std::fprintf(stderr, "%s\n", qPrintable(text));
     return false;
@@ -68,12 +68,12 @@ namespace {
 
 QString DamagedSettingsText(const QString& settingsFile, const SettingsDamage& damage)
 {
-    QString text = Tr("Tovrin could not read all of its settings file\n%1.\n\n"
+    QString text = Startup::tr("Tovrin could not read all of its settings file\n%1.\n\n"
                       "What could be read was loaded.").arg(settingsFile);
     if (!damage.copy.isEmpty())
-        text += Tr(" The file as it was is kept as\n%1.").arg(damage.copy);
+        text += Startup::tr(" The file as it was is kept as\n%1.").arg(damage.copy);
     else
-        text += Tr(" No copy of the file as it was could be kept.");
+        text += Startup::tr(" No copy of the file as it was could be kept.");
     return text;
 }
 
@@ -81,7 +81,7 @@ QString DamagedSettingsText(const QString& settingsFile, const SettingsDamage& d
 
 void TellDamagedSettings(QWidget* window, const QString& settingsFile, const SettingsDamage& damage)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, Tr("Tovrin"), DamagedSettingsText(settingsFile, damage),
+    auto* box = new QMessageBox(QMessageBox::Warning, Startup::tr("Tovrin"), DamagedSettingsText(settingsFile, damage),
                                 QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);

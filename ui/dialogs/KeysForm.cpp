@@ -89,6 +89,7 @@ void KeysForm::refresh()
 {
     const int function = int(UnPrefs.function()) < FunctionCount ? int(UnPrefs.function()) : FunctionStandard;
     const bool rpn = Prefs.rpnInput();
+    //: %1 is the function (Standard, Financial...), %2 the input: RPN, precedence or simple.
     m_title->setText(tr("The keys of the %1 function in %2 input")
                          .arg(tr(FunctionTitles[function]),
                               rpn                       ? tr("RPN")
@@ -108,6 +109,7 @@ void KeysForm::refresh()
         QString shifted = row.otherKey == row.key ? QString() : KeyName(row.otherKey);
         const QString shiftedShortcut = ShortcutText(row.otherKey, function, rpn);
         if (!shifted.isEmpty() && !shiftedShortcut.isEmpty())
+            //: The name of the shifted key, and its keyboard shortcut.
             shifted = tr("%1 (%2)").arg(shifted, shiftedShortcut);
         SetRow(m_keys, i,
                {FaceText(row.key, function), KeyName(row.key), shifted, ShortcutText(row.key, function, rpn)});
