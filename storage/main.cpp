@@ -34,6 +34,7 @@
 #include "ui/Screenshot.h"
 #include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
+#include "ui/Translations.h"
 #include "ui/Version.h"
 #include "ui/WindowPlacement.h"
 
@@ -70,6 +71,8 @@ int main(int argc, char** argv)
 
     Application application(argc, argv);
     application.setApplicationVersion(QLatin1String(ProgramVersion));
+    // The user's language, for every window and the picture of one alike.
+    InstallTranslations(&application);
 
     if (application.arguments().size() > 1) {
         ScreenshotOptions options;
