@@ -42,149 +42,154 @@ Copyright © Die Tovrin-Entwickler</translation>
 <context>
     <name>CalculatorForm</name>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="39"/>
+        <location filename="../ui/CalculatorForm.cpp" line="40"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="39"/>
+        <location filename="../ui/CalculatorForm.cpp" line="40"/>
         <source>Financial</source>
         <translation>Finanzen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="40"/>
+        <location filename="../ui/CalculatorForm.cpp" line="41"/>
         <source>Scientific</source>
         <translation>Wissenschaftlich</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="40"/>
+        <location filename="../ui/CalculatorForm.cpp" line="41"/>
         <source>Statistical</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/CalculatorForm.cpp" line="42"/>
         <source>Programmer</source>
         <translation>Programmierer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/CalculatorForm.cpp" line="42"/>
         <source>Conversion</source>
         <translation>Umrechnung</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/CalculatorForm.cpp" line="43"/>
         <source>User</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="87"/>
+        <location filename="../ui/CalculatorForm.cpp" line="88"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="169"/>
+        <location filename="../ui/CalculatorForm.cpp" line="170"/>
         <source>Calculator</source>
         <translation>Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="170"/>
+        <location filename="../ui/CalculatorForm.cpp" line="171"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="171"/>
+        <location filename="../ui/CalculatorForm.cpp" line="172"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="172"/>
+        <location filename="../ui/CalculatorForm.cpp" line="173"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="174"/>
+        <location filename="../ui/CalculatorForm.cpp" line="175"/>
         <source>RPN Stack...</source>
         <translation>UPN-Stapel...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="175"/>
+        <location filename="../ui/CalculatorForm.cpp" line="176"/>
         <source>User Registers...</source>
         <translation>Benutzerregister...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="177"/>
+        <location filename="../ui/CalculatorForm.cpp" line="178"/>
         <source>Tape...</source>
         <translation>Rechenstreifen...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="179"/>
+        <location filename="../ui/CalculatorForm.cpp" line="180"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="184"/>
+        <location filename="../ui/CalculatorForm.cpp" line="185"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="185"/>
+        <location filename="../ui/CalculatorForm.cpp" line="186"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="188"/>
+        <location filename="../ui/CalculatorForm.cpp" line="189"/>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="191"/>
+        <location filename="../ui/CalculatorForm.cpp" line="192"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="190"/>
+        <location filename="../ui/CalculatorForm.cpp" line="191"/>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="193"/>
+        <location filename="../ui/CalculatorForm.cpp" line="194"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="198"/>
+        <location filename="../ui/CalculatorForm.cpp" line="199"/>
         <source>Preferences...</source>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="200"/>
+        <location filename="../ui/CalculatorForm.cpp" line="201"/>
         <source>Colors...</source>
         <translation>Farben...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="201"/>
+        <location filename="../ui/CalculatorForm.cpp" line="202"/>
         <source>Keyboard...</source>
         <translation>Tastatur...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="203"/>
+        <location filename="../ui/CalculatorForm.cpp" line="204"/>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <location filename="../ui/CalculatorForm.cpp" line="205"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="205"/>
+        <location filename="../ui/CalculatorForm.cpp" line="207"/>
         <source>About Tovrin...</source>
         <translation>Über Tovrin...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="423"/>
+        <location filename="../ui/CalculatorForm.cpp" line="425"/>
         <source>Nothing to Undo</source>
         <translation>Nichts rückgängig zu machen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="423"/>
+        <location filename="../ui/CalculatorForm.cpp" line="425"/>
         <source>There are no
 operations to be
 undone.</source>
@@ -194,12 +199,12 @@ rückgängig gemacht
 werden können.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="433"/>
+        <location filename="../ui/CalculatorForm.cpp" line="435"/>
         <source>Nothing to Redo</source>
         <translation>Nichts wiederherzustellen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="434"/>
+        <location filename="../ui/CalculatorForm.cpp" line="436"/>
         <source>There are no undo
 actions to be redone.</source>
         <translation>Es gibt keine rückgängig
@@ -208,12 +213,12 @@ wiederhergestellt
 werden können.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="475"/>
+        <location filename="../ui/CalculatorForm.cpp" line="477"/>
         <source>Clear All</source>
         <translation>Alles löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="476"/>
+        <location filename="../ui/CalculatorForm.cpp" line="478"/>
         <source>This operation will
 clear the operating
 stack and all user,
@@ -225,12 +230,12 @@ alle Benutzer-, Finanz-
 und Statistikregister.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="480"/>
         <source>Clear</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="480"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -600,7 +605,7 @@ und Statistikregister.</translation>
     <message>
         <location filename="../ui/KeyNames.cpp" line="69"/>
         <source>Percent of total</source>
-        <translation>Prozentanteil an der Summe</translation>
+        <translation>Prozentanteil</translation>
     </message>
     <message>
         <location filename="../ui/KeyNames.cpp" line="70"/>
@@ -1288,12 +1293,12 @@ und Statistikregister.</translation>
     <message>
         <location filename="../ui/KeyReference.cpp" line="46"/>
         <source>%1 (in decimal)</source>
-        <translation>%1 (im Dezimalsystem)</translation>
+        <translation>%1 (dezimal)</translation>
     </message>
     <message>
         <location filename="../ui/KeyReference.cpp" line="47"/>
         <source>%1 (outside decimal)</source>
-        <translation>%1 (außerhalb des Dezimalsystems)</translation>
+        <translation>%1 (nicht dezimal)</translation>
     </message>
     <message>
         <location filename="../ui/KeyReference.cpp" line="48"/>
@@ -1377,51 +1382,61 @@ und Statistikregister.</translation>
     </message>
     <message>
         <location filename="../ui/KeyReference.cpp" line="206"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location filename="../ui/KeyReference.cpp" line="206"/>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <location filename="../ui/KeyReference.cpp" line="207"/>
         <source>Up</source>
         <translation>Pfeil nach oben</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="206"/>
+        <location filename="../ui/KeyReference.cpp" line="207"/>
         <source>Previous function</source>
         <translation>Vorherige Funktion</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="207"/>
+        <location filename="../ui/KeyReference.cpp" line="208"/>
         <source>Down</source>
         <translation>Pfeil nach unten</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="207"/>
+        <location filename="../ui/KeyReference.cpp" line="208"/>
         <source>Next function</source>
         <translation>Nächste Funktion</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="208"/>
+        <location filename="../ui/KeyReference.cpp" line="209"/>
         <source>Tab</source>
         <translation>Tab</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="208"/>
+        <location filename="../ui/KeyReference.cpp" line="209"/>
         <source>Into the keypad, and out again</source>
         <translation>In das Tastenfeld hinein und wieder hinaus</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="209"/>
+        <location filename="../ui/KeyReference.cpp" line="210"/>
         <source>Left or Right</source>
         <translation>Pfeil nach links oder rechts</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="210"/>
+        <location filename="../ui/KeyReference.cpp" line="211"/>
         <source>Move the focus from key to key</source>
         <translation>Den Fokus von Taste zu Taste bewegen</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="211"/>
+        <location filename="../ui/KeyReference.cpp" line="212"/>
         <source>Space</source>
         <translation>Leertaste</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="211"/>
+        <location filename="../ui/KeyReference.cpp" line="212"/>
         <source>Press the key with the focus</source>
         <translation>Die Taste mit dem Fokus drücken</translation>
     </message>
@@ -1941,6 +1956,29 @@ Was gelesen werden konnte, wurde geladen.</translation>
         <location filename="../ui/dialogs/TapeForm.cpp" line="231"/>
         <source>The tape could not be saved to %1.</source>
         <translation>Der Rechenstreifen konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideForm</name>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="24"/>
+        <source>Tovrin User Guide</source>
+        <translation>Tovrin-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="36"/>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="38"/>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="42"/>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>

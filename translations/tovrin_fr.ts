@@ -42,149 +42,154 @@ Copyright © Les développeurs de Tovrin</translation>
 <context>
     <name>CalculatorForm</name>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="39"/>
+        <location filename="../ui/CalculatorForm.cpp" line="40"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="39"/>
+        <location filename="../ui/CalculatorForm.cpp" line="40"/>
         <source>Financial</source>
         <translation>Finance</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="40"/>
+        <location filename="../ui/CalculatorForm.cpp" line="41"/>
         <source>Scientific</source>
         <translation>Scientifique</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="40"/>
+        <location filename="../ui/CalculatorForm.cpp" line="41"/>
         <source>Statistical</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/CalculatorForm.cpp" line="42"/>
         <source>Programmer</source>
         <translation>Programmeur</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/CalculatorForm.cpp" line="42"/>
         <source>Conversion</source>
         <translation>Conversion</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/CalculatorForm.cpp" line="43"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="87"/>
+        <location filename="../ui/CalculatorForm.cpp" line="88"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="169"/>
+        <location filename="../ui/CalculatorForm.cpp" line="170"/>
         <source>Calculator</source>
         <translation>Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="170"/>
+        <location filename="../ui/CalculatorForm.cpp" line="171"/>
         <source>Edit</source>
         <translation>Édition</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="171"/>
+        <location filename="../ui/CalculatorForm.cpp" line="172"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="172"/>
+        <location filename="../ui/CalculatorForm.cpp" line="173"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="174"/>
+        <location filename="../ui/CalculatorForm.cpp" line="175"/>
         <source>RPN Stack...</source>
         <translation>Pile RPN...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="175"/>
+        <location filename="../ui/CalculatorForm.cpp" line="176"/>
         <source>User Registers...</source>
         <translation>Registres utilisateur...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="177"/>
+        <location filename="../ui/CalculatorForm.cpp" line="178"/>
         <source>Tape...</source>
         <translation>Bande papier...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="179"/>
+        <location filename="../ui/CalculatorForm.cpp" line="180"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="184"/>
+        <location filename="../ui/CalculatorForm.cpp" line="185"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="185"/>
+        <location filename="../ui/CalculatorForm.cpp" line="186"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="188"/>
+        <location filename="../ui/CalculatorForm.cpp" line="189"/>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="191"/>
+        <location filename="../ui/CalculatorForm.cpp" line="192"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="190"/>
+        <location filename="../ui/CalculatorForm.cpp" line="191"/>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="193"/>
+        <location filename="../ui/CalculatorForm.cpp" line="194"/>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="198"/>
+        <location filename="../ui/CalculatorForm.cpp" line="199"/>
         <source>Preferences...</source>
         <translation>Préférences...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="200"/>
+        <location filename="../ui/CalculatorForm.cpp" line="201"/>
         <source>Colors...</source>
         <translation>Couleurs...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="201"/>
+        <location filename="../ui/CalculatorForm.cpp" line="202"/>
         <source>Keyboard...</source>
         <translation>Clavier...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="203"/>
+        <location filename="../ui/CalculatorForm.cpp" line="204"/>
+        <source>User Guide</source>
+        <translation>Guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <location filename="../ui/CalculatorForm.cpp" line="205"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="205"/>
+        <location filename="../ui/CalculatorForm.cpp" line="207"/>
         <source>About Tovrin...</source>
         <translation>À propos de Tovrin...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="423"/>
+        <location filename="../ui/CalculatorForm.cpp" line="425"/>
         <source>Nothing to Undo</source>
         <translation>Rien à annuler</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="423"/>
+        <location filename="../ui/CalculatorForm.cpp" line="425"/>
         <source>There are no
 operations to be
 undone.</source>
@@ -193,12 +198,12 @@ opération à
 annuler.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="433"/>
+        <location filename="../ui/CalculatorForm.cpp" line="435"/>
         <source>Nothing to Redo</source>
         <translation>Rien à rétablir</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="434"/>
+        <location filename="../ui/CalculatorForm.cpp" line="436"/>
         <source>There are no undo
 actions to be redone.</source>
         <translation>Il n’y a aucune
@@ -206,12 +211,12 @@ opération annulée
 à rétablir.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="475"/>
+        <location filename="../ui/CalculatorForm.cpp" line="477"/>
         <source>Clear All</source>
         <translation>Tout effacer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="476"/>
+        <location filename="../ui/CalculatorForm.cpp" line="478"/>
         <source>This operation will
 clear the operating
 stack and all user,
@@ -224,12 +229,12 @@ utilisateur, financiers
 et statistiques.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="480"/>
         <source>Clear</source>
         <translation>Effacer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="480"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1376,51 +1381,61 @@ et statistiques.</translation>
     </message>
     <message>
         <location filename="../ui/KeyReference.cpp" line="206"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location filename="../ui/KeyReference.cpp" line="206"/>
+        <source>User guide</source>
+        <translation>Guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <location filename="../ui/KeyReference.cpp" line="207"/>
         <source>Up</source>
         <translation>Flèche haut</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="206"/>
+        <location filename="../ui/KeyReference.cpp" line="207"/>
         <source>Previous function</source>
         <translation>Fonction précédente</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="207"/>
+        <location filename="../ui/KeyReference.cpp" line="208"/>
         <source>Down</source>
         <translation>Flèche bas</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="207"/>
+        <location filename="../ui/KeyReference.cpp" line="208"/>
         <source>Next function</source>
         <translation>Fonction suivante</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="208"/>
+        <location filename="../ui/KeyReference.cpp" line="209"/>
         <source>Tab</source>
         <translation>Tab</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="208"/>
+        <location filename="../ui/KeyReference.cpp" line="209"/>
         <source>Into the keypad, and out again</source>
         <translation>Entrer dans le pavé de touches, puis en sortir</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="209"/>
+        <location filename="../ui/KeyReference.cpp" line="210"/>
         <source>Left or Right</source>
         <translation>Flèche gauche ou droite</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="210"/>
+        <location filename="../ui/KeyReference.cpp" line="211"/>
         <source>Move the focus from key to key</source>
         <translation>Déplacer le focus de touche en touche</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="211"/>
+        <location filename="../ui/KeyReference.cpp" line="212"/>
         <source>Space</source>
         <translation>Espace</translation>
     </message>
     <message>
-        <location filename="../ui/KeyReference.cpp" line="211"/>
+        <location filename="../ui/KeyReference.cpp" line="212"/>
         <source>Press the key with the focus</source>
         <translation>Appuyer sur la touche qui a le focus</translation>
     </message>
@@ -1939,6 +1954,29 @@ Ce qui a pu être lu a été chargé.</translation>
         <location filename="../ui/dialogs/TapeForm.cpp" line="231"/>
         <source>The tape could not be saved to %1.</source>
         <translation>La bande papier n’a pas pu être enregistrée dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideForm</name>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="24"/>
+        <source>Tovrin User Guide</source>
+        <translation>Guide de l’utilisateur de Tovrin</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="36"/>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="38"/>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialogs/UserGuideForm.cpp" line="42"/>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
     </message>
 </context>
 <context>
