@@ -1,12 +1,13 @@
 # The two commands: `make run` and `make test`.  Both install what is
 # missing, configure and build in $(BUILD_DIR).  `make install` installs
-# below $(PREFIX); `make package` builds the Debian package in $(BUILD_DIR).
+# below $(PREFIX); `make package` builds the Debian package in $(BUILD_DIR);
+# `make translations` brings the catalogues up to date with the sources.
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run install package clean check-sanitize fuzz fuzz-ci bench
+.PHONY: all deps configure build test run install package translations clean check-sanitize fuzz fuzz-ci bench
 
 all: build
 
@@ -31,6 +32,10 @@ install: build
 
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Brings the catalogues in translations/ up to date with the sources.
+translations: configure
+	@MAKEFLAGS= cmake --build $(BUILD_DIR) --target update_translations
 
 # Every test built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: deps
