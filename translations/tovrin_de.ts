@@ -1875,7 +1875,7 @@ Die Änderungen dieser Sitzung gehen verloren.</translation>
     </message>
     <message>
         <location filename="../ui/Startup.cpp" line="61"/>
-        <location filename="../ui/Startup.cpp" line="84"/>
+        <location filename="../ui/Startup.cpp" line="85"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
@@ -1892,14 +1892,14 @@ nicht vollständig lesen.
 Was gelesen werden konnte, wurde geladen.</translation>
     </message>
     <message>
-        <location filename="../ui/Startup.cpp" line="74"/>
+        <location filename="../ui/Startup.cpp" line="75"/>
         <source> The file as it was is kept as
 %1.</source>
         <translation> Die unveränderte Datei ist gesichert als
 %1.</translation>
     </message>
     <message>
-        <location filename="../ui/Startup.cpp" line="76"/>
+        <location filename="../ui/Startup.cpp" line="77"/>
         <source> No copy of the file as it was could be kept.</source>
         <translation> Eine Kopie der unveränderten Datei konnte nicht angelegt werden.</translation>
     </message>

@@ -1873,7 +1873,7 @@ Les modifications de cette session sont perdues.</translation>
     </message>
     <message>
         <location filename="../ui/Startup.cpp" line="61"/>
-        <location filename="../ui/Startup.cpp" line="84"/>
+        <location filename="../ui/Startup.cpp" line="85"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
@@ -1890,14 +1890,14 @@ son fichier de configuration
 Ce qui a pu être lu a été chargé.</translation>
     </message>
     <message>
-        <location filename="../ui/Startup.cpp" line="74"/>
+        <location filename="../ui/Startup.cpp" line="75"/>
         <source> The file as it was is kept as
 %1.</source>
         <translation> Le fichier d’origine est conservé sous
 %1.</translation>
     </message>
     <message>
-        <location filename="../ui/Startup.cpp" line="76"/>
+        <location filename="../ui/Startup.cpp" line="77"/>
         <source> No copy of the file as it was could be kept.</source>
         <translation> Aucune copie du fichier d’origine n’a pu être conservée.</translation>
     </message>

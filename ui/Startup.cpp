@@ -22,8 +22,8 @@ struct Startup {
 bool AskEnableRpn()
 {
     QMessageBox box(QMessageBox::Information, Startup::tr("Input Method"),
-                    Startup::tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default.\n\n"
-                       "This setting can be\nchanged at any time in\nthe Preferences dialog."));
+                    Startup::tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default."
+                                "\n\nThis setting can be\nchanged at any time in\nthe Preferences dialog."));
     QPushButton* ok = box.addButton(Startup::tr("OK"), QMessageBox::AcceptRole);
     QPushButton* rpn = box.addButton(Startup::tr("Enable RPN"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
@@ -55,7 +55,7 @@ bool FinishCalculator(const QString& settingsFile, bool tellUser)
         return true;
     QString file = settingsFile.isEmpty() ? UserSettingsFile() : settingsFile;
     QString text = Startup::tr("Tovrin could not save its state\nin the settings file\n%1.\n\n"
-                      "The changes of this session are lost.")
+                               "The changes of this session are lost.")
                        .arg(file);
     if (tellUser)
         QMessageBox::warning(nullptr, Startup::tr("Tovrin"), text);
@@ -69,7 +69,8 @@ namespace {
 QString DamagedSettingsText(const QString& settingsFile, const SettingsDamage& damage)
 {
     QString text = Startup::tr("Tovrin could not read all of its settings file\n%1.\n\n"
-                      "What could be read was loaded.").arg(settingsFile);
+                               "What could be read was loaded.")
+                       .arg(settingsFile);
     if (!damage.copy.isEmpty())
         text += Startup::tr(" The file as it was is kept as\n%1.").arg(damage.copy);
     else
@@ -81,8 +82,8 @@ QString DamagedSettingsText(const QString& settingsFile, const SettingsDamage& d
 
 void TellDamagedSettings(QWidget* window, const QString& settingsFile, const SettingsDamage& damage)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, Startup::tr("Tovrin"), DamagedSettingsText(settingsFile, damage),
-                                QMessageBox::Ok, window);
+    auto* box = new QMessageBox(QMessageBox::Warning, Startup::tr("Tovrin"),
+                                DamagedSettingsText(settingsFile, damage), QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
