@@ -28,15 +28,6 @@ bool IsCleanIni(const QByteArray& text)
     return true;
 }
 
-// Whether the file is absent, or there and of clean syntax.
-bool IsCleanFile(const QString& fileName)
-{
-    if (!QFileInfo::exists(fileName))
-        return true;
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) && IsCleanIni(file.readAll());
-}
-
 } // namespace
 
 Config::Config(const QString& name, Domain domain)
@@ -58,8 +49,27 @@ QString Config::userFileName(const QString& name)
 
 void Config::read()
 {
+    QFile original(m_fileName);
+    if (!original.exists()) {
+        m_readCleanly = true;
+        return;
+    }
+    if (!original.open(QIODevice::ReadOnly)) {
+        m_readCleanly = false;
+        return;
+    }
+    const QByteArray text = original.readAll();
+    // QSettings keeps the files it has read in a cache of the process, and
+    // trusts it while a file's size and time stay the same: a file replaced
+    // by one of equal size within the same tick would be read stale.  So
+    // the text is read from a copy of a name never used before.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(text) != text.size() || !copy.flush()) {
+        m_readCleanly = false;
+        return;
+    }
     // A reader that is never written to, so that it never writes.
-    const QSettings reader(m_fileName, QSettings::IniFormat);
+    const QSettings reader(copy.fileName(), QSettings::IniFormat);
     for (const QString& key : reader.allKeys()) {
         if (key.isEmpty())
             continue;
@@ -69,7 +79,7 @@ void Config::read()
         m_entries.insert(key, value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
                                                                         : value.toString());
     }
-    m_readCleanly = reader.status() == QSettings::NoError && IsCleanFile(m_fileName);
+    m_readCleanly = reader.status() == QSettings::NoError && IsCleanIni(text);
 }
 
 bool Config::write() const

@@ -1,5 +1,6 @@
 #include "platform/Config.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -157,3 +158,31 @@ TEST_F(ConfigTest, ALinkedFileStaysALinkAndKeepsItsPermissions)
     EXPECT_TRUE(contents(target).contains("a=b"));
     EXPECT_EQ(QFile::permissions(target), permissions);
 }
+
+namespace {
+
+// A file replaced by another of the same size and time is read afresh, not
+// from an earlier read of the same path.
+TEST_F(ConfigTest, ReadsAReplacedFileOfTheSameSizeAndTime)
+{
+    const QString file = path(QStringLiteral("same.conf"));
+    QDateTime stamp;
+    for (const char* text : {"[g]\nk=1\n", "[g]\nk=2\n"}) {
+        {
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(text);
+        }
+        QFile touched(file);
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        if (!stamp.isValid())
+            stamp = touched.fileTime(QFileDevice::FileModificationTime);
+        ASSERT_TRUE(touched.setFileTime(stamp, QFileDevice::FileModificationTime));
+        touched.close();
+        Config config(file, Config::File);
+        config.setGroup(QStringLiteral("g"));
+        EXPECT_EQ(config.readEntry(QStringLiteral("k")), QString::fromLatin1(text).mid(6, 1));
+    }
+}
+
+} // namespace
