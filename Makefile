@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands: `make run` and `make test`.  Both install what is
 # missing, configure and build in $(BUILD_DIR).  `make install` installs
 # below $(PREFIX); `make package` builds the Debian package in $(BUILD_DIR);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tovrin_add_test(<name>
 #                 [SOURCES <file>...] [LIBRARIES <target>...]
 #                 [COMMAND <command> <arg>...]

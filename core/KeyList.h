@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key list: every key operation code with its name.
 //
 // This is the one place where a key code is defined.  The enum KeyOp, the

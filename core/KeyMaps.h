@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key maps of the main keypad.  Plain data, also for the keyboard map
 // and the driver, which have no window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key operation codes.
 //
 // Every key of every keypad and every understood key of the keyboard becomes

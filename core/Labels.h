@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label string ids: what a value on the stack or in a register is (a unit,
 // a register, a statistics or financial result).  Word-size labels are in
 // Words.h; format/Strings.h gives their texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storage types for the state records.
 //
 // Every state record is saved to the settings file as its raw memory image,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's state records.
 //
 // The whole state of the calculator lives in five global records whose memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer words of 8, 16 and 32 bits, signed and unsigned: their labels,
 // sizes and masks, and a value read as a word's bit pattern.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state beside the records in the settings file.
 //
 // Each part of that state (BesideState.h) keeps a group of its own in the

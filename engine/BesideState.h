@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State kept beside the five records.
 //
 // Some of the calculator's state belongs to no stored record: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key dispatch: the engine's single entry point and its small handlers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clearing of the register file and the financial working state.
 #pragma once
 

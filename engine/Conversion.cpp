@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit keys, unit labels and the unit rules of arithmetic.
 
 #include "Conversion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Units of length, area, volume, speed, weight and temperature.
 #pragma once
 

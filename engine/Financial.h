@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time value of money, rates, margins, cash flows, NPV, IRR, amortization.
 #pragma once
 

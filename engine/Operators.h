@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-operand operations in RPN, simple and precedence input.
 #pragma once
 

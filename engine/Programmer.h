@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer arithmetic on words of 8, 16 and 32 bits, signed and unsigned.
 #pragma once
 

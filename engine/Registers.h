@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory and the register file: store, recall and exchange.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Returning the calculator, or one of its records, to a first start.
 #pragma once
 

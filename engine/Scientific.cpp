@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small numeric routines shared by the engine: 14-digit rounding, factorial,
 // gamma, combinations and permutations, time and angle conversions, and
 // rounding to the displayed digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small numeric routines shared by the engine.
 #pragma once
 

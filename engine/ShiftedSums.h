@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accurate companions of the statistics sums.
 //
 // The running sums of registers 110..115 lose every digit of a deviation or

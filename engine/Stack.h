@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value stack: up to 20 levels with labels, LastX and the lift rules.
 //
 // Level 0 is X, 1 is Y, 2 Z, 3 T.  The working depth is the RPN stack size

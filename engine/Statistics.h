@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-variable statistics over the running sums in registers 110..115 and
 // their accurate companions (ShiftedSums.h).
 #pragma once

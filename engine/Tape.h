@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paper tape: every calculation that produces a result, as an entry to
 // read back, copy and save.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tape's entries as text: the lines shown and copied, and the rows of
 // a saved CSV file.
 //

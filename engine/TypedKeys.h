@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard map: which key operation a typed character or a named key
 // of the keyboard gives in the calculator's present state.  The window and
 // tovrin-keys both type through it, so what a user types can be checked

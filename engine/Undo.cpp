@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: whole copies of Regs, UnPrefs and the image of the state
 // beside them (BesideState.h) taken around each key.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact, locale-independent conversions between doubles and decimal text.
 
 #include "Format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text the display draws for a formatted number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values to display text in every format and base, and text back to values.
 
 #include "Format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values to display text and text back to values, in every format and base.
 //
 // The text is ASCII with "." as the radix mark and "e" before an exponent;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a pasted text as exactly one number, or refusing it with a reason.
 //
 // The text is read in the current base and never guessed at:

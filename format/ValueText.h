@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A value as the display shows it: its number text and its label text.
 //
 // The one place where a value becomes the texts the display draws beside

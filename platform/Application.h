@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: exists before any widget, shows the main window
 // and runs the event loop.  A plain QMenuBar serves as the window's menu bar.
 #pragma once

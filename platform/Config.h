@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file of one application: named groups of string keys and
 // values.  The file is read once, when the object is made; changes are kept
 // in memory and written to the file by sync() and when the object is

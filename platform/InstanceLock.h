@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per settings file.  Whoever works on a settings file holds
 // its lock, a lock file beside it ("<file>.lock"); a lock left by a process
 // that no longer runs is taken over.  The calculator window also listens on

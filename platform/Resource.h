@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures built into the program, found by resource name: the name
 // "tovrin/logo" is the PNG picture ":/tovrin/logo.png" of the Qt resource
 // system.

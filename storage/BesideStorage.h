@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state beside the records in the settings file: each part's group of
 // text entries (engine/BesideGroups.h), read at start-up and written at
 // exit together with the blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the state records at start-up and saving them at exit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state records in the settings file.  Each record is stored whole as
 // one block: the hexadecimal text of its bytes under the key of its block
 // number, in the group "saved" or "unsaved".

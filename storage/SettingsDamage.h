@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file that could not be read cleanly.  Start-up loads what
 // could be read, as always, and also keeps a copy of the file as it was,
 // since the next save writes only what was loaded, and tells the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window was when the calculator quit: its size and
 // position, and which side windows were open.  Kept in the group "window"
 // of the settings file, apart from the state blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's entry: load the state, show the window, run, save.
 //
 //   tovrin                         the calculator

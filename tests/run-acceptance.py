@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the shared key-sequence acceptance cases against tovrin-keys.
 
 Usage: run-acceptance.py --driver PATH --cases DIR ENTRY...

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Make the legend font: printable ASCII and the characters of the legend
 table, cut from DejaVu Sans Condensed Bold.
 

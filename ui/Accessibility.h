@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers see of the painted widgets: each key of a keypad is
 // an accessible button, named from the key-name table, with a press
 // action; a display gives the name of what it shows, the number and its

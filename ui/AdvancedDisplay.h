@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main display: X, optionally Y above it, and below them a strip of
 // nine status indicators (input mode, memory, pending prefix, pending
 // ENTER, hyperbolic, angle unit, begin mode, integer base, shift).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main keypad: 7 rows of 6 keys.  Rows 1-2 follow the selected
 // function, rows 3-7 the input style; a code filling neighbouring cells of
 // the main grid is drawn and hit as one large button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four colours that draw one key of one style.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's main window: the display above the keypad, the menus and
 // the function selector.  Keypad presses, device keys and display taps become
 // key operations for the engine; after every key the keypad and display are

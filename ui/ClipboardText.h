@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text that copy puts on the clipboard, and pasting a clipboard text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of the calculator that only print: --help, --version and
 // --list-keys.  They run before the application object exists, so they
 // need no window system, and they print English whatever the language.

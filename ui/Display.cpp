@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/State.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"

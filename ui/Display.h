@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's number display: paints one value (a stack level, a user
 // register, the number being typed or a message) with its label at the left
 // and the number at the right, and reports taps on itself.

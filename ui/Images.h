@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures fetched by resource name, such as "tovrin/logo".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the keys: one human name for every code of the key list,
 // such as "Sine", "Payment" or "Percent of total".  The one source of the
 // keys' tooltips, their accessible names, the Keys window and

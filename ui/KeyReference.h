@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys reference: what each key of the keypad is called, what it
 // becomes when shifted and which key of the keyboard types it.  The keys'
 // tooltips, the Keys window and tovrin --list-keys are made from it, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every on-screen keypad: a grid of equal buttons that turns
 // taps into key operation codes.
 #pragma once

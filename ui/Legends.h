@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key legends: the text each key shows, read from the legend table
 // (resources/legends.txt), and how a legend is sized and drawn on a key.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the calculator's windows into pictures without a screen, for the
 // documentation and for a look at the layout.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small keypad of the auxiliary windows and dialogs: a strip of a few
 // keys, or two rows of six laid out like the function rows.
 #pragma once

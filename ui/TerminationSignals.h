@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the event loop normally on the signals with which a session or a
 // user ends a program (SIGTERM, SIGHUP, SIGINT), so that the state is saved
 // as at any other quit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the windows: the user's, where Tovrin has a catalogue
 // for it, else English.
 #pragma once

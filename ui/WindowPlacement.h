@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's place across runs: taken from the window at exit,
 // given back at the next start, and brought back onto a screen when it no
 // longer lies on one (a monitor was removed).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt built for X11 declares Xlib's connection type as a global `Display`
 // in <QGuiApplication>, which would clash with the calculator's Display
 // widget.  Reading that header once here under another name keeps the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the generated pictures in resources/ and of their generator.
 
 The PNG files are decoded here with an independent reader (CRC checks,

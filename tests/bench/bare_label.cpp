@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of start-up: a bare Qt program that shows one label and
 // ends as soon as its first frame is painted, as the calculator does with
 // TOVRIN_EXIT_AFTER_FIRST_FRAME.

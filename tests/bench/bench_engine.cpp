@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the engine and the number text: keys through the dispatcher with
 // undo, values through the formatter and the display text, undo and redo.
 #include "core/State.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the window: a full repaint with the keypad's pictures cached and
 // rebuilt, the rebuilding of the key pictures at a large size, and the
 // start-up of the calculator to its first frame against a bare Qt program.

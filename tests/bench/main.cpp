@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the benchmarks inside an offscreen application, so that the window
 // benchmarks can create widgets.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing numbers as key presses in the engine tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clearing of registers, the financial state and everything.
 #include "TestSupport.h"
 

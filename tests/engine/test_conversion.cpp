@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit keys, conversions between the units of a table and the unit rules
 // of arithmetic.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dispatcher: prefixes, modes, entry closing and the stack-lift rules.
 #include "TestSupport.h"
 

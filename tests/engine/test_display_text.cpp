@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number text as the display draws it: radix mark, grouping, zeros.
 
 #include "TestSupport.h"

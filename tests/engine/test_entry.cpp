@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number entry: the typed text, its limits in every base, and X.
 
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time value of money, the solvers, cash flows, NPV, IRR, margins and
 // amortization, checked against closed forms.
 #include "TestSupport.h"

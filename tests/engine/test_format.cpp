@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: decimal formats, the integer bases, and reading text back.
 
 #include "TestSupport.h"

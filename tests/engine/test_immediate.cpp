@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-operand keys: results, labels, LastX, stack effects and the
 // random numbers.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-operand operations: precedence, parentheses, operator replacement,
 // ENTER markers, repeated equals, RPN and the full operator stack.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting: which texts read as one number in each base and radix setting,
 // which are refused and why, and what an accepted or refused paste does to
 // the stack, the open entry, the registers and the undo history.

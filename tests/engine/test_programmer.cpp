@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer words: reading doubles as words, wrap-around arithmetic, shifts
 // and rotation in every word size.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state records' memory images are their stored blocks: every field
 // written by name must appear at its offset and bits.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory, the register prefixes, register arithmetic and the special pairs.
 #include "TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results right to 12 significant digits, keyed as a user keys them, in
 // every angle unit and integer word they depend on.
 #include "TestSupport.h"

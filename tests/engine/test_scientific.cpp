@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared numeric helpers: 14-digit rounding, factorial, time and angle
 // conversions, the exact sine and cosine cases and display rounding.
 #include "TestSupport.h"

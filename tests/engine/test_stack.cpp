@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stack operations at the RPN depths and in the algebraic modes.
 #include "TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-variable statistics: sums, means, deviations and the regression line.
 #include "TestSupport.h"
 #include "TypeNumber.h"

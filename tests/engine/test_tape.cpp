@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tape: the lines that key sequences leave, in every input mode, with
 // units, undo and redo; the bound of its entries.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard map that the window and tovrin-keys share: which key a typed
 // character gives in which state, and the negative exponent in decimal and
 // hexadecimal.

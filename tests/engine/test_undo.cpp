@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: ten steps in a fixed pool shared by three lists.  Every
 // scenario ends by checking that each record is on exactly one list.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary key sequences, mixed with undo, redo, function switches and
 // preference changes, must never break the engine's invariants.
 //

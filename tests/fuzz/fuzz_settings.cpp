@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the settings file: loading, a few keys, saving and
 // loading again must give byte-identical records and state beside them and
 // the same tape lines, whatever the loaded statistics companions hold they

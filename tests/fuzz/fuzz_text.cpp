@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text read as a number in every base and word size, and read as
 // a pasted number, must never crash; decimal text must read exactly as the
 // C library reads it in the "C" locale; a pasted number, when accepted, is

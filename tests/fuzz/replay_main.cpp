@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every file of the folders (or files) given on the command line
 // through the fuzz target, so that seeds and saved crashes become regression
 // tests of the ordinary build.

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of the desktop integration and the packaging, one per command:
 
     check_packaging.py --source DIR --build DIR --version V CHECK
 
 CHECK is desktop_entry, metainfo, manual_pages, keyboard_shortcuts,
-guide_shortcuts, install, package or lintian.
+guide_shortcuts, install, package, lintian or licence.
 Exits 0 when the check holds, 1 with the reasons otherwise.
 """
 
@@ -285,6 +286,22 @@ class Check:
                 if line[:2] in ("E:", "W:"):
                     self.fail("lintian: " + line)
 
+    # -- the licence --------------------------------------------------------
+
+    def licence(self):
+        """Every source file names its licence in its first lines."""
+        sources = (".cpp", ".h", ".py", ".cmake")
+        for folder, dirs, files in os.walk(self.source):
+            dirs[:] = [d for d in dirs if not d.startswith((".", "build"))]
+            for name in files:
+                if not (name.endswith(sources) or name == "CMakeLists.txt"):
+                    continue
+                path = os.path.join(folder, name)
+                with open(path, encoding="utf-8") as f:
+                    head = f.readline() + f.readline()
+                if "SPDX-License-Identifier: GPL-3.0-or-later" not in head:
+                    self.fail("no licence line: " + os.path.relpath(path, self.source))
+
 
 def main():
     parser = argparse.ArgumentParser()
@@ -292,7 +309,7 @@ def main():
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("check", choices=["desktop_entry", "metainfo", "manual_pages", "keyboard_shortcuts",
-                                          "guide_shortcuts", "install", "package", "lintian"])
+                                          "guide_shortcuts", "install", "package", "lintian", "licence"])
     args = parser.parse_args()
     check = Check(args)
     getattr(check, args.check)()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform tests run inside one application object, as the program does.
 #include "platform/Application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test fixture with a configuration folder of its own, so that the tests
 // never read or write the user's settings, and helpers for raw entries.
 #pragma once

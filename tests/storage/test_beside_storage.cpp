@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state beside the records in its own groups of the settings file:
 // bit-exact, and a missing or damaged group means falling back.
 #include "StorageTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A damaged settings file: what could be read is loaded, the file as it was
 // is kept beside it, and the save that follows succeeds unless the file
 // system refuses it.

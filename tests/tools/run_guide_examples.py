@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every example of the user guide through tovrin-keys.
 
 Usage: run_guide_examples.py --driver PATH --legends TABLE GUIDE

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the command line of tovrin-keys: options, key tokens, output lines,
 and that anything not understood exits 2 with nothing on standard output."""
 import subprocess, sys

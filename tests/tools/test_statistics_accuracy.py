@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Statistics through tovrin-keys where the running sums cancel: certified
 results to their digits, and state files whose registers differ from their
 companions falling back to the one-pass formulas on the sums."""

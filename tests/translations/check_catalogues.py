@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that every catalogue is complete for the present sources:
 
     check_catalogues.py --cmake CMAKE --lupdate LUPDATE --project FILE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application names its desktop entry and carries its icon, so the
 // window system shows the menu entry's icon for the window.
 #include "platform/Application.h"

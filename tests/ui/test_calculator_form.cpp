@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: device keys, function selection, display taps, undo and
 // redo, copy and paste with its notice, and the Clear All box.
 #include "core/State.h"

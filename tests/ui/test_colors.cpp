@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours dialog and the colour chooser.
 
 #include "core/State.h"

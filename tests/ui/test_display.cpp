@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display: layout of its lines and status strip, the indicators, and
 // the number text it draws, which grows with the display and always fits.
 #include "core/State.h"

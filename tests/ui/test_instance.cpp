@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per settings file, with the real programs: a second start
 // hands over to the calculator that holds the file and exits 0, a lock left
 // by a killed calculator does not block, and the driver leaves a held file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key colours and the picture loaders.
 #include "core/State.h"
 #include "ui/ButtonColor.h"

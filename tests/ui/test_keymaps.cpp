@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key maps of the main keypad: spot checks of every map, the user maps
 // read from KeyboardTable, and the large buttons they form.
 #include "core/State.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main keypad: geometry, hit testing, taps and their signals, and what
 // the keys look like.
 #include "core/State.h"

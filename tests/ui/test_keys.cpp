@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys that explain themselves: names and tooltips of every key of every
 // map, the keypads as a screen reader sees them, keyboard focus, and the
 // Keys window against the --list-keys data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key legends: a sound table, a font that has every character, legends
 // that fit their keys at every size and grow with them, and side windows
 // whose keys are as large as the main keypad's smallest.

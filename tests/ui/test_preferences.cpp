@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences dialog: every control loads from and saves to its field.
 
 #include "core/State.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RPN stack window: its lines, rebuilding, and shift handling.
 
 #include "core/State.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At a device pixel ratio of 2 the window renders twice as large, and its
 // legends and numbers are drawn at that resolution, not doubled pixels.
 #include "core/State.h"

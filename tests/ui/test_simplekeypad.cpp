@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small keypad: both forms, their geometry, maps and size hints.
 #include "core/State.h"
 #include "engine/Reset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: the first start's question, a session that
 // survives a quit and a restart, a failed save, and the termination signals.
 #include "core/State.h"

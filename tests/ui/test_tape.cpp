@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tape window: it follows the main window's keys, undo and format,
 // copies, clears as an undoable step and saves text and CSV.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows in the user's language.  Each case runs in a process of its
 // own, under the language list its test sets: the catalogue can be
 // installed only once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide window: Help › User Guide opens it, its table of contents
 // leads to every section, and it reads at the window's size.
 

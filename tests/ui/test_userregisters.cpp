@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user registers window: picking registers, the group tool bar and the
 // "100 Registers" rules.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's place across runs: size, position and side windows
 // kept in a group of their own, a damaged group ignored, and a position off
 // every screen brought back onto one.

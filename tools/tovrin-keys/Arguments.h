@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tovrin-keys: options and the keys to press.
 #pragma once
 

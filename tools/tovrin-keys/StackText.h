@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stack level as the display draws it: its label and its number text.
 #pragma once
 

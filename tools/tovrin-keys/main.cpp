@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovrin-keys: presses keys on the calculator engine, headless, and prints
 // the stack as the display shows it.  For scripts and tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "About Tovrin" window: the logo above the name, version and notice.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal "Color Chooser": red, green and blue sliders with the colour the
 // dialog was opened with beside the colour being made.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Customize Colors" dialog: a text and a background swatch for each
 // key style, a preview keypad, and "Default".  Colors changes only when the
 // dialog is accepted and the edited table differs from it.

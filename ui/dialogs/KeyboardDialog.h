@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Customize Keyboard" dialog: the user picks a cell of the User rows,
 // then taps a key of another function to place it there.  KeyboardTable
 // and the integer flag change only when the dialog is accepted.

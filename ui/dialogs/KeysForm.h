@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Keys" window of the Help menu: the keys of the current function and
 // input style with their legend, name, shifted name and shortcut, and
 // every shortcut of the keyboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal "Preferences" dialog: a scrolling PreferencesPane with OK and
 // Cancel.  Prefs changes only when the dialog is accepted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the preferences dialog and their mapping to Prefs.
 #pragma once
 

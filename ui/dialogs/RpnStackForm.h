@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "RPN Stack" window: every level of the stack, highest at the top and
 // X at the bottom, with a small keypad of stack keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared frame of the dialogs and auxiliary windows: a frameless scroll view
 // that holds a pane, so the pane keeps its natural size on a large screen
 // and scrolls on a small one.

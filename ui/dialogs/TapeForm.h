@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Tape" window: every calculation as a line, newest at the bottom with
 // its result aligned at the right, to read back, copy, clear and save.
 #pragma once

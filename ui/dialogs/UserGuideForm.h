@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide in a window of its own: the Markdown of docs/guide.md,
 // embedded with the resources, with a table of contents that leads to its
 // sections.

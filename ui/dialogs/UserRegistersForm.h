@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "User Registers" window: the user registers ten at a time, picked
 // with the pen to complete a pending store, recall or exchange, with a
 // small keypad of register keys and a tool bar of the ten groups.
