@@ -64,6 +64,9 @@ Application::Application(int& argc, char** argv)
     // The desktop entry's name: the window system finds the menu entry and
     // its icon through it.
     setDesktopFileName(QLatin1String(DesktopId));
+    // Menu bars stay in their windows: none asks the desktop for a global
+    // menu, which costs a round trip to the session bus at start-up.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 void Application::showMainWidget(QWidget* widget, bool noMaximize)

@@ -29,9 +29,11 @@
 #include "engine/Undo.h"
 #include "platform/Application.h"
 #include "platform/InstanceLock.h"
+#include "platform/StartupWarmUp.h"
 #include "storage/WindowPlace.h"
 #include "ui/CalculatorForm.h"
 #include "ui/CommandLine.h"
+#include "ui/Legends.h"
 #include "ui/Screenshot.h"
 #include "ui/Startup.h"
 #include "ui/TerminationSignals.h"
@@ -67,10 +69,20 @@ int main(int argc, char** argv)
     if (printed >= 0)
         return printed;
 
+    // The font configuration is read while the application connects to
+    // the display; the image plugins are loaded and the legend font is
+    // registered while the settings are read.  The first frame needs all
+    // three.
+    BackgroundTask fonts(ReadFontConfiguration);
+
     // A picture is rendered without a screen, at the scale asked for.
     PrepareScreenshotPlatform(argc, argv);
 
     Application application(argc, argv);
+    BackgroundTask pictures([] {
+        LoadImagePlugins();
+        LegendFont();
+    });
     application.setApplicationVersion(QLatin1String(ProgramVersion));
     // The user's language, for every window and the picture of one alike.
     InstallTranslations(&application);

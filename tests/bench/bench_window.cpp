@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -130,15 +131,24 @@ void BM_StartUpToFirstFrame(benchmark::State& state)
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
     qputenv("TOVRIN_EXIT_AFTER_FIRST_FRAME", "1");
 
+    // The calculator ends at its first frame without removing its lock
+    // file; a user's start finds none, and so does the next run here.
+    const QString lockFile = config.path() + QStringLiteral("/tovrin/tovrin.conf.lock");
+    auto timeCalculator = [&lockFile](long* peak) {
+        const double seconds = TimeToFirstFrame(TOVRIN_BINARY, peak);
+        QFile::remove(lockFile);
+        return seconds;
+    };
+
     long peakKb = 0;
     std::vector<double> calculator;
     std::vector<double> bare;
     for (auto _ : state) {
         TimeToFirstFrame(BARE_LABEL_BINARY, nullptr);
-        TimeToFirstFrame(TOVRIN_BINARY, nullptr);
+        timeCalculator(nullptr);
         for (int round = 0; round < 5; ++round) {
             bare.push_back(TimeToFirstFrame(BARE_LABEL_BINARY, nullptr));
-            calculator.push_back(TimeToFirstFrame(TOVRIN_BINARY, &peakKb));
+            calculator.push_back(timeCalculator(&peakKb));
         }
         if (*std::min_element(calculator.begin(), calculator.end()) < 0 ||
             *std::min_element(bare.begin(), bare.end()) < 0) {

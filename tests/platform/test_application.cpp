@@ -25,3 +25,8 @@ TEST(ApplicationTest, ShowsTheMainWidgetMaximizedUnlessAsked)
     }
     EXPECT_EQ(app->mainWidget(), nullptr);
 }
+
+TEST(ApplicationTest, MenuBarsStayInTheirWindows)
+{
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar));
+}
