@@ -42,154 +42,154 @@ Copyright © Die Tovrin-Entwickler</translation>
 <context>
     <name>CalculatorForm</name>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/FunctionNames.cpp" line="12"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/FunctionNames.cpp" line="12"/>
         <source>Financial</source>
         <translation>Finanzen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/FunctionNames.cpp" line="13"/>
         <source>Scientific</source>
         <translation>Wissenschaftlich</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/FunctionNames.cpp" line="13"/>
         <source>Statistical</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="43"/>
+        <location filename="../ui/FunctionNames.cpp" line="14"/>
         <source>Programmer</source>
         <translation>Programmierer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="43"/>
+        <location filename="../ui/FunctionNames.cpp" line="14"/>
         <source>Conversion</source>
         <translation>Umrechnung</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="44"/>
+        <location filename="../ui/FunctionNames.cpp" line="15"/>
         <source>User</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="89"/>
+        <location filename="../ui/CalculatorForm.cpp" line="82"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="171"/>
+        <location filename="../ui/CalculatorForm.cpp" line="164"/>
         <source>Calculator</source>
         <translation>Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="172"/>
+        <location filename="../ui/CalculatorForm.cpp" line="165"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="173"/>
+        <location filename="../ui/CalculatorForm.cpp" line="166"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="174"/>
+        <location filename="../ui/CalculatorForm.cpp" line="167"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="176"/>
+        <location filename="../ui/CalculatorForm.cpp" line="169"/>
         <source>RPN Stack...</source>
         <translation>UPN-Stapel...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="177"/>
+        <location filename="../ui/CalculatorForm.cpp" line="170"/>
         <source>User Registers...</source>
         <translation>Benutzerregister...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="179"/>
+        <location filename="../ui/CalculatorForm.cpp" line="172"/>
         <source>Tape...</source>
         <translation>Rechenstreifen...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="181"/>
+        <location filename="../ui/CalculatorForm.cpp" line="174"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="186"/>
+        <location filename="../ui/CalculatorForm.cpp" line="179"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="187"/>
+        <location filename="../ui/CalculatorForm.cpp" line="180"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="190"/>
+        <location filename="../ui/CalculatorForm.cpp" line="183"/>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="193"/>
+        <location filename="../ui/CalculatorForm.cpp" line="186"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="192"/>
+        <location filename="../ui/CalculatorForm.cpp" line="185"/>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="195"/>
+        <location filename="../ui/CalculatorForm.cpp" line="188"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="200"/>
+        <location filename="../ui/CalculatorForm.cpp" line="193"/>
         <source>Preferences...</source>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="202"/>
+        <location filename="../ui/CalculatorForm.cpp" line="195"/>
         <source>Colors...</source>
         <translation>Farben...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="203"/>
+        <location filename="../ui/CalculatorForm.cpp" line="196"/>
         <source>Keyboard...</source>
         <translation>Tastatur...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="205"/>
+        <location filename="../ui/CalculatorForm.cpp" line="198"/>
         <source>User Guide</source>
         <translation>Benutzerhandbuch</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="206"/>
+        <location filename="../ui/CalculatorForm.cpp" line="199"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="208"/>
+        <location filename="../ui/CalculatorForm.cpp" line="201"/>
         <source>About Tovrin...</source>
         <translation>Über Tovrin...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="426"/>
+        <location filename="../ui/CalculatorForm.cpp" line="419"/>
         <source>Nothing to Undo</source>
         <translation>Nichts rückgängig zu machen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="426"/>
+        <location filename="../ui/CalculatorForm.cpp" line="419"/>
         <source>There are no
 operations to be
 undone.</source>
@@ -199,12 +199,12 @@ rückgängig gemacht
 werden können.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="436"/>
+        <location filename="../ui/CalculatorForm.cpp" line="429"/>
         <source>Nothing to Redo</source>
         <translation>Nichts wiederherzustellen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="437"/>
+        <location filename="../ui/CalculatorForm.cpp" line="430"/>
         <source>There are no undo
 actions to be redone.</source>
         <translation>Es gibt keine rückgängig
@@ -213,12 +213,12 @@ wiederhergestellt
 werden können.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="471"/>
         <source>Clear All</source>
         <translation>Alles löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="479"/>
+        <location filename="../ui/CalculatorForm.cpp" line="472"/>
         <source>This operation will
 clear the operating
 stack and all user,
@@ -230,12 +230,12 @@ alle Benutzer-, Finanz-
 und Statistikregister.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="481"/>
+        <location filename="../ui/CalculatorForm.cpp" line="474"/>
         <source>Clear</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="481"/>
+        <location filename="../ui/CalculatorForm.cpp" line="474"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1444,7 +1444,7 @@ und Statistikregister.</translation>
 <context>
     <name>KeyboardDialog</name>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="169"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="171"/>
         <source>Customize Keyboard</source>
         <translation>Tastatur anpassen</translation>
     </message>
@@ -1452,63 +1452,33 @@ und Statistikregister.</translation>
 <context>
     <name>KeyboardPane</name>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="37"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="38"/>
         <source>User Keys:</source>
         <translation>Benutzertasten:</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="38"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="39"/>
         <source>Integer</source>
         <translation>Ganzzahlig</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="41"/>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="60"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="42"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="62"/>
         <source>Shifted</source>
         <translation>Umgeschaltet</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="53"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="54"/>
         <source>Assignable Keys:</source>
         <translation>Belegbare Tasten:</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Financial</source>
-        <translation>Finanzen</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Scientific</source>
-        <translation>Wissenschaftlich</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Statistical</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="57"/>
-        <source>Programmer</source>
-        <translation>Programmierer</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="57"/>
-        <source>Conversion</source>
-        <translation>Umrechnung</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="73"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="75"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="77"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="79"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1516,100 +1486,65 @@ und Statistikregister.</translation>
 <context>
     <name>KeysForm</name>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="21"/>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="21"/>
-        <source>Financial</source>
-        <translation>Finanzen</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="22"/>
-        <source>Scientific</source>
-        <translation>Wissenschaftlich</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="22"/>
-        <source>Statistical</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="23"/>
-        <source>Programmer</source>
-        <translation>Programmierer</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="23"/>
-        <source>Conversion</source>
-        <translation>Umrechnung</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="24"/>
-        <source>User</source>
-        <translation>Benutzer</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="58"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="52"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Key</source>
         <translation>Taste</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Shifted</source>
         <translation>Umgeschaltet</translation>
     </message>
     <message>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="62"/>
         <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="68"/>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="71"/>
         <source>Keyboard</source>
         <translation>Tastatur</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="68"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="62"/>
         <source>Action</source>
         <translation>Aktion</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="70"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="64"/>
         <source>Keypad</source>
         <translation>Tastenfeld</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="94"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="88"/>
         <source>The keys of the %1 function in %2 input</source>
         <extracomment>%1 is the function (Standard, Financial...), %2 the input: RPN, precedence or simple.</extracomment>
         <translation>Die Tasten der Funktion „%1“ in der Eingabeart „%2“</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="96"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="90"/>
         <source>RPN</source>
         <translation>UPN</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="97"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="91"/>
         <source>precedence</source>
         <translation>Punkt vor Strich</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="98"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="92"/>
         <source>simple</source>
         <translation>Einfach</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="114"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="108"/>
         <source>%1 (%2)</source>
         <extracomment>The name of the shifted key, and its keyboard shortcut.</extracomment>
         <translation>%1 (%2)</translation>

@@ -42,154 +42,154 @@ Copyright © Les développeurs de Tovrin</translation>
 <context>
     <name>CalculatorForm</name>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/FunctionNames.cpp" line="12"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="41"/>
+        <location filename="../ui/FunctionNames.cpp" line="12"/>
         <source>Financial</source>
         <translation>Finance</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/FunctionNames.cpp" line="13"/>
         <source>Scientific</source>
         <translation>Scientifique</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="42"/>
+        <location filename="../ui/FunctionNames.cpp" line="13"/>
         <source>Statistical</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="43"/>
+        <location filename="../ui/FunctionNames.cpp" line="14"/>
         <source>Programmer</source>
         <translation>Programmeur</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="43"/>
+        <location filename="../ui/FunctionNames.cpp" line="14"/>
         <source>Conversion</source>
         <translation>Conversion</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="44"/>
+        <location filename="../ui/FunctionNames.cpp" line="15"/>
         <source>User</source>
         <translation>Utilisateur</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="89"/>
+        <location filename="../ui/CalculatorForm.cpp" line="82"/>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="171"/>
+        <location filename="../ui/CalculatorForm.cpp" line="164"/>
         <source>Calculator</source>
         <translation>Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="172"/>
+        <location filename="../ui/CalculatorForm.cpp" line="165"/>
         <source>Edit</source>
         <translation>Édition</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="173"/>
+        <location filename="../ui/CalculatorForm.cpp" line="166"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="174"/>
+        <location filename="../ui/CalculatorForm.cpp" line="167"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="176"/>
+        <location filename="../ui/CalculatorForm.cpp" line="169"/>
         <source>RPN Stack...</source>
         <translation>Pile RPN...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="177"/>
+        <location filename="../ui/CalculatorForm.cpp" line="170"/>
         <source>User Registers...</source>
         <translation>Registres utilisateur...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="179"/>
+        <location filename="../ui/CalculatorForm.cpp" line="172"/>
         <source>Tape...</source>
         <translation>Bande papier...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="181"/>
+        <location filename="../ui/CalculatorForm.cpp" line="174"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="186"/>
+        <location filename="../ui/CalculatorForm.cpp" line="179"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="187"/>
+        <location filename="../ui/CalculatorForm.cpp" line="180"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="190"/>
+        <location filename="../ui/CalculatorForm.cpp" line="183"/>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="193"/>
+        <location filename="../ui/CalculatorForm.cpp" line="186"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="192"/>
+        <location filename="../ui/CalculatorForm.cpp" line="185"/>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="195"/>
+        <location filename="../ui/CalculatorForm.cpp" line="188"/>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="200"/>
+        <location filename="../ui/CalculatorForm.cpp" line="193"/>
         <source>Preferences...</source>
         <translation>Préférences...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="202"/>
+        <location filename="../ui/CalculatorForm.cpp" line="195"/>
         <source>Colors...</source>
         <translation>Couleurs...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="203"/>
+        <location filename="../ui/CalculatorForm.cpp" line="196"/>
         <source>Keyboard...</source>
         <translation>Clavier...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="205"/>
+        <location filename="../ui/CalculatorForm.cpp" line="198"/>
         <source>User Guide</source>
         <translation>Guide de l’utilisateur</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="206"/>
+        <location filename="../ui/CalculatorForm.cpp" line="199"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="208"/>
+        <location filename="../ui/CalculatorForm.cpp" line="201"/>
         <source>About Tovrin...</source>
         <translation>À propos de Tovrin...</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="426"/>
+        <location filename="../ui/CalculatorForm.cpp" line="419"/>
         <source>Nothing to Undo</source>
         <translation>Rien à annuler</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="426"/>
+        <location filename="../ui/CalculatorForm.cpp" line="419"/>
         <source>There are no
 operations to be
 undone.</source>
@@ -198,12 +198,12 @@ opération à
 annuler.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="436"/>
+        <location filename="../ui/CalculatorForm.cpp" line="429"/>
         <source>Nothing to Redo</source>
         <translation>Rien à rétablir</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="437"/>
+        <location filename="../ui/CalculatorForm.cpp" line="430"/>
         <source>There are no undo
 actions to be redone.</source>
         <translation>Il n’y a aucune
@@ -211,12 +211,12 @@ opération annulée
 à rétablir.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="478"/>
+        <location filename="../ui/CalculatorForm.cpp" line="471"/>
         <source>Clear All</source>
         <translation>Tout effacer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="479"/>
+        <location filename="../ui/CalculatorForm.cpp" line="472"/>
         <source>This operation will
 clear the operating
 stack and all user,
@@ -229,12 +229,12 @@ utilisateur, financiers
 et statistiques.</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="481"/>
+        <location filename="../ui/CalculatorForm.cpp" line="474"/>
         <source>Clear</source>
         <translation>Effacer</translation>
     </message>
     <message>
-        <location filename="../ui/CalculatorForm.cpp" line="481"/>
+        <location filename="../ui/CalculatorForm.cpp" line="474"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1443,7 +1443,7 @@ et statistiques.</translation>
 <context>
     <name>KeyboardDialog</name>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="169"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="171"/>
         <source>Customize Keyboard</source>
         <translation>Personnaliser le clavier</translation>
     </message>
@@ -1451,63 +1451,33 @@ et statistiques.</translation>
 <context>
     <name>KeyboardPane</name>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="37"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="38"/>
         <source>User Keys:</source>
         <translation>Touches utilisateur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="38"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="39"/>
         <source>Integer</source>
         <translation>Entiers</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="41"/>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="60"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="42"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="62"/>
         <source>Shifted</source>
         <translation>Avec Maj</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="53"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="54"/>
         <source>Assignable Keys:</source>
         <translation>Touches attribuables&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Financial</source>
-        <translation>Finance</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Scientific</source>
-        <translation>Scientifique</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="56"/>
-        <source>Statistical</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="57"/>
-        <source>Programmer</source>
-        <translation>Programmeur</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="57"/>
-        <source>Conversion</source>
-        <translation>Conversion</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="73"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="75"/>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="77"/>
+        <location filename="../ui/dialogs/KeyboardDialog.cpp" line="79"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -1515,100 +1485,65 @@ et statistiques.</translation>
 <context>
     <name>KeysForm</name>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="21"/>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="21"/>
-        <source>Financial</source>
-        <translation>Finance</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="22"/>
-        <source>Scientific</source>
-        <translation>Scientifique</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="22"/>
-        <source>Statistical</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="23"/>
-        <source>Programmer</source>
-        <translation>Programmeur</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="23"/>
-        <source>Conversion</source>
-        <translation>Conversion</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="24"/>
-        <source>User</source>
-        <translation>Utilisateur</translation>
-    </message>
-    <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="58"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="52"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Key</source>
         <translation>Touche</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
         <source>Shifted</source>
         <translation>Avec Maj</translation>
     </message>
     <message>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="59"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="62"/>
         <location filename="../ui/dialogs/KeysForm.cpp" line="65"/>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="68"/>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="71"/>
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="68"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="62"/>
         <source>Action</source>
         <translation>Action</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="70"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="64"/>
         <source>Keypad</source>
         <translation>Pavé de touches</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="94"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="88"/>
         <source>The keys of the %1 function in %2 input</source>
         <extracomment>%1 is the function (Standard, Financial...), %2 the input: RPN, precedence or simple.</extracomment>
         <translation>Les touches de la fonction «&#xa0;%1&#xa0;» en saisie «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="96"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="90"/>
         <source>RPN</source>
         <translation>RPN</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="97"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="91"/>
         <source>precedence</source>
         <translation>avec priorités</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="98"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="92"/>
         <source>simple</source>
         <translation>simple</translation>
     </message>
     <message>
-        <location filename="../ui/dialogs/KeysForm.cpp" line="114"/>
+        <location filename="../ui/dialogs/KeysForm.cpp" line="108"/>
         <source>%1 (%2)</source>
         <extracomment>The name of the shifted key, and its keyboard shortcut.</extracomment>
         <translation>%1 (%2)</translation>

@@ -9,6 +9,7 @@
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
 #include "ui/ClipboardText.h"
+#include "ui/FunctionNames.h"
 #include "ui/Images.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
@@ -34,15 +35,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-
 namespace {
-
-const char* const FunctionNames[FunctionCount] = {
-    QT_TRANSLATE_NOOP("CalculatorForm", "Standard"),   QT_TRANSLATE_NOOP("CalculatorForm", "Financial"),
-    QT_TRANSLATE_NOOP("CalculatorForm", "Scientific"), QT_TRANSLATE_NOOP("CalculatorForm", "Statistical"),
-    QT_TRANSLATE_NOOP("CalculatorForm", "Programmer"), QT_TRANSLATE_NOOP("CalculatorForm", "Conversion"),
-    QT_TRANSLATE_NOOP("CalculatorForm", "User"),
-};
 
 const char* const FunctionIcons[FunctionCount] = {
     "tovrin/function_standard",   "tovrin/function_financial",  "tovrin/function_scientific",
@@ -218,7 +211,7 @@ void CalculatorForm::initQuickSwitch()
     QActionGroup* group = new QActionGroup(m_quickSwitchBar);
     group->setExclusive(true);
     for (int f = 0; f < FunctionCount; ++f) {
-        QAction* action = new QAction(QIcon(LoadPixmap(FunctionIcons[f])), tr(FunctionNames[f]), group);
+        QAction* action = new QAction(QIcon(LoadPixmap(FunctionIcons[f])), FunctionName(f), group);
         action->setCheckable(true);
         m_functionActions[f] = action;
         connect(action, &QAction::triggered, this, SelectSlots[f]);
@@ -240,8 +233,8 @@ void CalculatorForm::initSelector()
     m_selectorBar->setObjectName(QStringLiteral("selectorToolBar"));
     m_functionBox = new QComboBox(m_selectorBar);
     m_functionBox->setFocusPolicy(Qt::NoFocus);
-    for (const char* name : FunctionNames)
-        m_functionBox->addItem(tr(name));
+    for (int f = 0; f < FunctionCount; ++f)
+        m_functionBox->addItem(FunctionName(f));
     m_functionBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_selectorBar->addWidget(m_functionBox);
     connect(m_functionBox, &QComboBox::activated, this, &CalculatorForm::setFunction);

@@ -4,6 +4,7 @@
 #include "ScrollFrame.h"
 
 #include "core/State.h"
+#include "ui/FunctionNames.h"
 #include "ui/SimpleKeyboard.h"
 
 #include <QCheckBox>
@@ -53,8 +54,9 @@ KeyboardPane::KeyboardPane(QWidget* parent) : QWidget(parent)
     grid->addWidget(new QLabel(tr("Assignable Keys:"), this), 3, 0, 1, 2);
     function_ = new QComboBox(this);
     function_->setObjectName("function");
-    function_->addItems({tr("Standard"), tr("Financial"), tr("Scientific"), tr("Statistical"),
-                         tr("Programmer"), tr("Conversion")});
+    // The functions whose keys can be assigned: all but User.
+    for (int function = FunctionStandard; function < FunctionUser; ++function)
+        function_->addItem(FunctionName(function));
     connect(function_, &QComboBox::activated, this, &KeyboardPane::setFunction);
     grid->addWidget(function_, 4, 0);
     functionShifted_ = new QCheckBox(tr("Shifted"), this);

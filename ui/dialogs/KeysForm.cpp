@@ -2,6 +2,7 @@
 #include "KeysForm.h"
 
 #include "core/State.h"
+#include "ui/FunctionNames.h"
 #include "ui/KeyNames.h"
 #include "ui/KeyReference.h"
 #include "ui/Legends.h"
@@ -16,13 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-const char* const FunctionTitles[FunctionCount] = {
-    QT_TRANSLATE_NOOP("KeysForm", "Standard"),   QT_TRANSLATE_NOOP("KeysForm", "Financial"),
-    QT_TRANSLATE_NOOP("KeysForm", "Scientific"), QT_TRANSLATE_NOOP("KeysForm", "Statistical"),
-    QT_TRANSLATE_NOOP("KeysForm", "Programmer"), QT_TRANSLATE_NOOP("KeysForm", "Conversion"),
-    QT_TRANSLATE_NOOP("KeysForm", "User"),
-};
 
 QTableWidget* MakeTable(QWidget* parent, const QStringList& headers)
 {
@@ -92,7 +86,7 @@ void KeysForm::refresh()
     const bool rpn = Prefs.rpnInput();
     //: %1 is the function (Standard, Financial...), %2 the input: RPN, precedence or simple.
     m_title->setText(tr("The keys of the %1 function in %2 input")
-                         .arg(tr(FunctionTitles[function]),
+                         .arg(FunctionName(function),
                               rpn                       ? tr("RPN")
                               : Prefs.precedenceInput() ? tr("precedence")
                                                         : tr("simple")));
