@@ -24,7 +24,7 @@ const char HelpText[] =
     "                  map, row, column, key, legend, name and keyboard shortcut,\n"
     "                  separated by tabs; then exit\n"
     "  --screenshot FILE [--function NAME] [--input MODE] [--keys TEXT]\n"
-    "               [--window NAME] [--size WxH] [--scale F]\n"
+    "               [--press KEYS] [--window NAME] [--size WxH] [--scale F]\n"
     "                  render the window of a first start into the PNG file FILE\n"
     "                  without a screen, then exit; see tovrin(1)\n";
 

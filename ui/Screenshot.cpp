@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/State.h"
+#include "engine/KeyScript.h"
 #include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "ui/CalculatorForm.h"
@@ -82,8 +83,8 @@ QSize ParseSize(const QString& text)
 
 } // namespace
 
-const char ScreenshotUsage[] = "--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT] [--window NAME]"
-                               " [--size WxH] [--scale F]";
+const char ScreenshotUsage[] = "--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT] [--press KEYS]"
+                               " [--window NAME] [--size WxH] [--scale F]";
 
 bool PrepareScreenshotPlatform(int argc, char** argv)
 {
@@ -138,6 +139,14 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
             options->input = value;
         } else if (arg == QLatin1String("--keys")) {
             options->keys = value;
+        } else if (arg == QLatin1String("--press")) {
+            std::vector<KeyAction> actions;
+            std::string bad;
+            if (!ReadKeyScript(value.toStdString(), actions, bad)) {
+                std::fprintf(stderr, "tovrin: unknown key %s in --press\n", bad.c_str());
+                return false;
+            }
+            options->press = value;
         } else if (arg == QLatin1String("--window")) {
             if (!ScreenshotWindows().contains(value)) {
                 std::fprintf(stderr, "tovrin: unknown window %s\n", qPrintable(value));
@@ -170,6 +179,11 @@ int RenderScreenshot(const ScreenshotOptions& options)
     Prefs.setRpnInput(options.input == QLatin1String("rpn"));
     Prefs.setPrecedenceInput(options.input == QLatin1String("precedence"));
     UnPrefs.setFunction(unsigned(options.function));
+    std::vector<KeyAction> actions;
+    std::string bad;
+    ReadKeyScript(options.press.toStdString(), actions, bad);
+    for (const KeyAction& action : actions)
+        PerformKeyAction(action);
 
     CalculatorForm window(nullptr, nullptr, Qt::Window);
     window.resize(options.size);

@@ -12,6 +12,9 @@ struct ScreenshotOptions {
     int function = 0;
     QString input = QStringLiteral("simple");
     QString keys;
+    // Keys pressed on the calculator before the window is made, named as
+    // tovrin-keys names them ("7 Enter 4 Multiply").
+    QString press;
     // "main", or one of the auxiliary windows and dialogs.
     QString window = QStringLiteral("main");
     // The main window's size in pixels, and the device pixel ratio the
@@ -30,12 +33,12 @@ extern const char ScreenshotUsage[];
 bool PrepareScreenshotPlatform(int argc, char** argv);
 
 // Reads `--screenshot FILE [--function NAME] [--input MODE] [--keys TEXT]
-// [--window NAME] [--size WxH] [--scale F]`; false with a message on
+// [--press KEYS] [--window NAME] [--size WxH] [--scale F]`; false with a message on
 // standard error otherwise.
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options);
 
 // Renders the window of a first start (the function and input mode chosen,
-// the keys typed) into the PNG file; reads and writes no settings.
+// the keys pressed, then the keys typed) into the PNG file; reads and writes no settings.
 // Returns the process exit code.
 int RenderScreenshot(const ScreenshotOptions& options);
 

@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Arguments.h"
 
-#include "core/KeyOp.h"
-#include "engine/TypedKeys.h"
-
 #include <charconv>
-#include <strings.h>
 
 namespace {
-
-bool Equal(const std::string& a, const char* b)
-{
-    return strcasecmp(a.c_str(), b) == 0;
-}
 
 // The index of `value` in `names` (exact spelling), or -1.
 int IndexOf(const std::string& value, std::initializer_list<const char*> names)
@@ -108,131 +99,9 @@ bool TakesValue(const std::string& option)
                             "--levels", "--state"}) >= 0;
 }
 
-bool ReadKey(const std::string& token, std::vector<Action>& actions)
-{
-    if (Equal(token, "Undo")) {
-        actions.push_back({Action::Undo, 0});
-        return true;
-    }
-    if (Equal(token, "Redo")) {
-        actions.push_back({Action::Redo, 0});
-        return true;
-    }
-    if (Equal(token, "ClearTape")) {
-        actions.push_back({Action::ClearTape, 0});
-        return true;
-    }
-    if (token.size() > 9 && Equal(token.substr(0, 9), "Function=")) {
-        int function = FunctionFromName(token.substr(9));
-        if (function < 0)
-            return false;
-        actions.push_back({Action::SelectFunction, function});
-        return true;
-    }
-    if (token.size() >= 6 && Equal(token.substr(0, 6), "Paste=")) {
-        actions.push_back({Action::Paste, 0, token.substr(6)});
-        return true;
-    }
-    if (token.size() > 5 && Equal(token.substr(0, 5), "Type="))
-        return TextKeys(token.substr(5), actions);
-    if (token.size() > 1 && token[0] == '#') {
-        int code;
-        if (!ReadInt(token.substr(1), 0, 255, code))
-            return false;
-        actions.push_back({Action::Key, code});
-        return true;
-    }
-    int code = KeyOpFromName(token.c_str());
-    if (code >= 0) {
-        actions.push_back({Action::Key, code});
-        return true;
-    }
-    std::vector<int> keys;
-    if (!NumberKeys(token, keys))
-        return false;
-    for (int key : keys)
-        actions.push_back({Action::Key, key});
-    return true;
-}
-
-// Appends the digit keys of a run of decimal digits at `p`; returns how many.
-size_t Digits(const std::string& text, size_t p, std::vector<int>& keys)
-{
-    size_t start = p;
-    for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
-        keys.push_back(KeyDigit0 + (text[p] - '0'));
-    return p - start;
-}
-
 } // namespace
 
-int FunctionFromName(const std::string& name)
-{
-    static const char* names[] = {"standard", "financial", "scientific", "statistical",
-                                  "programmer", "conversion", "user"};
-    for (int i = 0; i < 7; ++i)
-        if (Equal(name, names[i]))
-            return i;
-    return -1;
-}
-
-bool TextKeys(const std::string& text, std::vector<Action>& actions)
-{
-    for (size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c != '\\') {
-            actions.push_back({Action::TypeKey, int(NamedKey::None), {}, char32_t(c)});
-            continue;
-        }
-        if (++i >= text.size())
-            return false;
-        switch (text[i]) {
-        case 'r': actions.push_back({Action::TypeKey, int(NamedKey::Return)}); break;
-        case 'b': actions.push_back({Action::TypeKey, int(NamedKey::Backspace)}); break;
-        case 'e': actions.push_back({Action::TypeKey, int(NamedKey::Escape)}); break;
-        case '\\': actions.push_back({Action::TypeKey, int(NamedKey::None), {}, U'\\'}); break;
-        default: return false;
-        }
-    }
-    return true;
-}
-
-bool NumberKeys(const std::string& token, std::vector<int>& keys)
-{
-    keys.clear();
-    size_t p = 0;
-    bool negative = p < token.size() && token[p] == '-';
-    if (negative)
-        ++p;
-    size_t mantissaDigits = Digits(token, p, keys);
-    p += mantissaDigits;
-    if (p < token.size() && token[p] == '.') {
-        keys.push_back(KeyPoint);
-        size_t fraction = Digits(token, p + 1, keys);
-        p += 1 + fraction;
-        mantissaDigits += fraction;
-    }
-    if (mantissaDigits == 0)
-        return false;
-    if (negative)
-        keys.push_back(KeyChangeSign);
-    if (p < token.size() && (token[p] == 'e' || token[p] == 'E')) {
-        ++p;
-        keys.push_back(KeyExponent);
-        bool negativeExponent = p < token.size() && token[p] == '-';
-        if (negativeExponent || (p < token.size() && token[p] == '+'))
-            ++p;
-        size_t exponentDigits = Digits(token, p, keys);
-        if (exponentDigits == 0)
-            return false;
-        p += exponentDigits;
-        if (negativeExponent)
-            keys.push_back(KeyChangeSign);
-    }
-    return p == token.size();
-}
-
-bool ParseArguments(int argc, char** argv, Options& options, std::vector<Action>& actions,
+bool ParseArguments(int argc, char** argv, Options& options, std::vector<KeyAction>& actions,
                     std::string& error)
 {
     int i = 1;
@@ -284,7 +153,7 @@ bool ParseArguments(int argc, char** argv, Options& options, std::vector<Action>
     }
     for (; i < argc; ++i) {
         std::string token = argv[i];
-        if (!ReadKey(token, actions)) {
+        if (!ReadKeyAction(token, actions)) {
             error = "unknown key '" + token + "'";
             return false;
         }

@@ -6,11 +6,9 @@
 #include "StackText.h"
 
 #include "core/State.h"
-#include "engine/Calculator.h"
 #include "engine/Reset.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
-#include "engine/TypedKeys.h"
 #include "engine/Undo.h"
 
 #include <cstdio>
@@ -72,54 +70,11 @@ void StartCalculator(const Options& options)
     InitializeUndo();
 }
 
-// One key, then what the main window does after a key: show-all lasts one
-// key (a shift key leaves it), and shift one key unless it is sticky.
-void PressKey(int key)
+void Perform(const KeyAction& action)
 {
-    HandleButton(KeyOp(key));
-    AfterKey(KeyOp(key));
-}
-
-void Perform(const Action& action)
-{
-    switch (action.kind) {
-    case Action::Key:
-        PressKey(action.value);
-        break;
-    case Action::Undo:
-        if (UndoAvailable())
-            PerformUndo();
-        else
-            std::fputs("Nothing to Undo\n", stderr);
-        break;
-    case Action::Redo:
-        if (RedoAvailable())
-            PerformRedo();
-        else
-            std::fputs("Nothing to Redo\n", stderr);
-        break;
-    case Action::ClearTape:
-        ClearTape();
-        break;
-    case Action::SelectFunction:
-        UnPrefs.setFunction(unsigned(action.value));
-        break;
-    case Action::Paste: {
-        const PastedNumber number = PasteNumber(action.text);
-        if (number.refusal != PasteAccepted)
-            std::fprintf(stderr, "tovrin-keys: paste refused, %s: %s\n", PasteRefusalText(number.refusal),
-                         action.text.c_str());
-        break;
-    }
-    case Action::TypeKey: {
-        // Through the window's keyboard map; a character it ignores does
-        // nothing here either.
-        const KeyOp key = TypedKey(action.character, NamedKey(action.value));
-        if (key != KeyNone)
-            PressKey(key);
-        break;
-    }
-    }
+    const std::string notice = PerformKeyAction(action);
+    if (!notice.empty())
+        std::fprintf(stderr, "tovrin-keys: %s\n", notice.c_str());
 }
 
 void PrintStack(int levels)
@@ -136,7 +91,7 @@ void PrintStack(int levels)
 int main(int argc, char** argv)
 {
     Options options;
-    std::vector<Action> actions;
+    std::vector<KeyAction> actions;
     std::string error;
     if (!ParseArguments(argc, argv, options, actions, error)) {
         std::fprintf(stderr, "tovrin-keys: %s\n", error.c_str());
@@ -168,7 +123,7 @@ int main(int argc, char** argv)
     }
 #endif
     StartCalculator(options);
-    for (const Action& action : actions)
+    for (const KeyAction& action : actions)
         Perform(action);
     PrintStack(options.levels);
     if (options.tape)
