@@ -24,12 +24,20 @@ using BesideEntries = std::vector<BesideEntry>;
 // such key (or no group at all).
 using BesideReader = std::function<bool(const std::string& key, std::string& value)>;
 
-// One part as the settings file keeps it.  `load` never fails: a missing
-// or damaged group leaves the part as its reset leaves it.
+// One part as the settings file keeps it.  `save` gives every key of the
+// group (the group is written afresh each time, so a key not given is
+// gone).  `load` takes the part back from its group and returns whether
+// the group was whole: on false the part keeps what could be read, or its
+// reset state, and the settings file counts as damaged (reported, and
+// kept aside as it was).  A group that is not in the file at all is no
+// damage: `load` then gets a reader that finds nothing, and its result is
+// not asked.  A part of the engine registers in BesideGroups below; a part
+// of another layer keeps a BesideGroup of its own and hands it to the
+// storage layer beside these.
 struct BesideGroup {
     const char* name;
     BesideEntries (*save)();
-    void (*load)(const BesideReader& read);
+    bool (*load)(const BesideReader& read);
 };
 
 // Every part's group, in the order they are written.

@@ -129,7 +129,7 @@ BesideEntries SaveShiftedSums()
     return entries;
 }
 
-void LoadShiftedSums(const BesideReader& read)
+bool LoadShiftedSums(const BesideReader& read)
 {
     ShiftedSumsRecord loaded;
     auto* bytes = reinterpret_cast<unsigned char*>(&loaded);
@@ -137,8 +137,9 @@ void LoadShiftedSums(const BesideReader& read)
         std::string text;
         if (!read(field.key, text) || !HexBytes(text, bytes + field.offset, field.size)) {
             ResetShiftedSums();
-            return;
+            return false;
         }
     }
     Companions() = loaded;
+    return true;
 }

@@ -58,8 +58,8 @@ struct CentredSums {
 };
 CentredSums CentredFromShiftedSums();
 
-// The companions as entries of their settings-file group, and back; a
-// missing or damaged group resets them, so the results fall back to the
-// sums.
+// The companions as entries of their settings-file group, and back.  They
+// hold together or not at all: a damaged group resets them (false), so the
+// results fall back to the sums.
 BesideEntries SaveShiftedSums();
-void LoadShiftedSums(const BesideReader& read);
+bool LoadShiftedSums(const BesideReader& read);

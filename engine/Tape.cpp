@@ -181,33 +181,45 @@ BesideEntries SaveTape()
     std::vector<TapeEntry> entries;
     for (const TapeEntry* entry : TapeEntries())
         entries.push_back(*entry);
-    return {{"cursor", HexText(&Cursor(), sizeof(TapeCursor))},
+    // The cursor counts the entries written (fewer than it shows once the
+    // ring has lost some), so that a group cut short between two entries
+    // reads as damaged.
+    TapeCursor cursor = Cursor();
+    cursor.count = uint16_t(entries.size());
+    return {{"cursor", HexText(&cursor, sizeof cursor)},
             {"entries", HexText(entries.data(), entries.size() * sizeof(TapeEntry))}};
 }
 
-void LoadTape(const BesideReader& read)
+bool LoadTape(const BesideReader& read)
 {
     ResetTape();
     std::string cursorText, entriesText;
     TapeCursor cursor;
-    if (!read("cursor", cursorText) || !read("entries", entriesText) ||
-        !HexBytes(cursorText, &cursor, sizeof cursor))
-        return;
+    const bool cursorRead = read("cursor", cursorText) && HexBytes(cursorText, &cursor, sizeof cursor) &&
+                            cursor.count <= TapeCapacity && cursor.end <= LastLoadedNumber;
+    const bool entriesFound = read("entries", entriesText);
+    // The entries that read, from the oldest on up to the first that does
+    // not: what a damaged group still gives.
     const std::size_t entryText = 2 * sizeof(TapeEntry);
-    const std::size_t count = entriesText.size() / entryText;
-    const uint32_t end = cursor.end;
-    if (entriesText.size() % entryText != 0 || count > TapeCapacity || count > cursor.count ||
-        cursor.count > TapeCapacity || end < count || end > LastLoadedNumber)
-        return;
-    std::vector<TapeEntry> entries(count);
-    if (!HexBytes(entriesText, entries.data(), count * sizeof(TapeEntry)))
-        return;
-    for (const TapeEntry& entry : entries)
-        if (!EntryValid(entry))
-            return;
+    std::vector<TapeEntry> entries;
+    for (std::size_t at = 0; at + entryText <= entriesText.size() && entries.size() < TapeCapacity; at += entryText) {
+        TapeEntry entry;
+        if (!HexBytes(entriesText.substr(at, entryText), &entry, sizeof entry) || !EntryValid(entry))
+            break;
+        entries.push_back(entry);
+    }
+    const uint32_t count = uint32_t(entries.size());
+    const bool whole = cursorRead && entriesFound && count * entryText == entriesText.size() &&
+                       count == cursor.count && cursor.end >= count;
+    if (!whole) {
+        // Shown as they were read, below the cursor's end if it holds them.
+        cursor.count = uint16_t(count);
+        if (!cursorRead || cursor.end < count)
+            cursor.end = count;
+    }
     // The entries keep their numbers below the cursor's end, so that the
     // cursor reads back as it was saved.
-    uint32_t number = end - uint32_t(count);
+    uint32_t number = cursor.end - count;
     for (const TapeEntry& entry : entries) {
         Slot& slot = Ring[number % RingSize];
         slot.number = number;
@@ -215,6 +227,7 @@ void LoadTape(const BesideReader& read)
         slot.entry = entry;
         ++number;
     }
-    NextNumber = end;
+    NextNumber = cursor.end;
     Cursor() = cursor;
+    return whole;
 }

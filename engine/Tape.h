@@ -114,7 +114,8 @@ std::vector<uint32_t> TapeNumbers();
 // No entries, as on a first start.
 void ResetTape();
 
-// The tape's group of the settings file.  A missing, damaged or foreign
-// group leaves the tape empty.
+// The tape's group of the settings file.  A damaged group (false) keeps
+// the entries that still read, from the oldest on; a missing one leaves
+// the tape empty.
 BesideEntries SaveTape();
-void LoadTape(const BesideReader& read);
+bool LoadTape(const BesideReader& read);

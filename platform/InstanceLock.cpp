@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSysInfo>
 #include <QThread>
 
 namespace {
@@ -17,6 +18,13 @@ const QByteArray RaiseAnswer = "ok\n";
 // How long one attempt to reach the holder may take, in milliseconds.
 constexpr int AttemptTime = 500;
 
+// After this many milliseconds a lock whose process runs, but that no
+// process holds any more, counts as stale.  A running calculator holds
+// its lock for hours: its lock stays safe all the same, because it keeps
+// the lock file locked in the system (flock) and a lock is only ever
+// removed when nobody holds it there.
+constexpr int StaleLockTime = 30000;
+
 } // namespace
 
 InstanceLock::InstanceLock(const QString& settingsFile, QObject* parent)
@@ -24,9 +32,7 @@ InstanceLock::InstanceLock(const QString& settingsFile, QObject* parent)
       m_settingsFile(canonicalPath(settingsFile)),
       m_lock(m_settingsFile + QLatin1String(".lock"))
 {
-    // A lock is stale only when its process no longer runs, however long
-    // the calculator has been open.
-    m_lock.setStaleLockTime(0);
+    m_lock.setStaleLockTime(StaleLockTime);
 }
 
 InstanceLock::~InstanceLock() = default;
@@ -50,28 +56,50 @@ QString InstanceLock::serverName(const QString& settingsFile)
     return QLatin1String("tovrin-") + QString::fromLatin1(hash);
 }
 
-bool InstanceLock::tryLock()
+InstanceLock::Result InstanceLock::lock()
 {
     if (m_lock.isLocked())
-        return true;
-    QDir().mkpath(QFileInfo(m_settingsFile).absolutePath());
-    return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+        return Locked;
+    if (!QDir().mkpath(QFileInfo(m_settingsFile).absolutePath()))
+        return Unlockable;
+    // A few rounds, for a holder that lets go while this one looks.
+    for (int round = 0; round < 3; ++round) {
+        qint64 pid = 0;
+        QString host, application;
+        if (m_lock.getLockInfo(&pid, &host, &application) && !host.isEmpty() &&
+            host != QSysInfo::machineHostName()) {
+            m_holderHost = host;
+            return HeldElsewhere;
+        }
+        if (m_lock.tryLock(0))
+            return Locked;
+        if (m_lock.error() != QLockFile::LockFailedError)
+            return Unlockable;
+        // QLockFile takes over a lock whose process has ended; this also
+        // takes over one that cannot be read (empty, or not a lock), or
+        // whose process number now belongs to another calculator.  Either
+        // way only when no process holds the lock file in the system.
+        if (!m_lock.removeStaleLockFile() && QFileInfo::exists(m_lock.fileName()))
+            return HeldHere;
+    }
+    return HeldHere;
 }
 
-InstanceLock::Claim InstanceLock::claim(int timeoutMs)
+InstanceLock::Result InstanceLock::claim(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        if (tryLock()) {
+        const Result result = lock();
+        if (result == Locked)
             listen();
-            return Claimed;
-        }
+        if (result != HeldHere)
+            return result;
         // The holder may be a window that is just starting, or a short run
         // of the driver: try again until the deadline.
         if (askHolder())
             return Handed;
         if (deadline.hasExpired())
-            return NoAnswer;
+            return HeldHere;
         QThread::msleep(50);
     }
 }

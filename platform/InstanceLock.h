@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per settings file.  Whoever works on a settings file holds
-// its lock, a lock file beside it ("<file>.lock"); a lock left by a process
-// that no longer runs is taken over.  The calculator window also listens on
-// a local socket named after the file, so that a second start on the same
-// file can ask it to come to the front instead of running beside it and
-// overwriting its state at exit.
+// its lock, a lock file beside it ("<file>.lock").  A lock that no process
+// of this computer holds any more (its process ended, or the file is empty
+// or unreadable) is taken over; a lock made on another computer is not,
+// since its calculator may run there on a shared folder.  The calculator
+// window also listens on a local socket named after the file, so that a
+// second start on the same file can ask it to come to the front instead of
+// running beside it and overwriting its state at exit.
 #pragma once
 
 #include <QLockFile>
@@ -21,22 +23,27 @@ public:
     explicit InstanceLock(const QString& settingsFile, QObject* parent = nullptr);
     ~InstanceLock() override;
 
-    // Takes the lock at once.  False only while another running process
-    // holds it; a lock that cannot be made at all (a folder that cannot be
-    // written) stops no one.
-    bool tryLock();
-
-    enum Claim {
-        Claimed, // this process runs the calculator on the file
-        Handed,  // a running calculator holds the file and was asked to come to the front
-        NoAnswer // another process held the file and did not answer for `timeoutMs`
+    enum Result {
+        Locked,        // this process holds the file
+        Handed,        // a running calculator holds the file and was asked to come to the front
+        HeldHere,      // a running process of this computer holds the file
+        HeldElsewhere, // the lock was made on another computer, holderHost()
+        Unlockable     // the lock file cannot be made: a read-only folder, a full disk
     };
+
+    // Takes the lock at once: Locked, HeldHere, HeldElsewhere or Unlockable.
+    Result lock();
+
     // For the window: takes the lock and listens for later starts, or asks
-    // the calculator that holds the file to come to the front.  Waits up to
-    // `timeoutMs` for a holder that does not answer yet.
-    Claim claim(int timeoutMs);
+    // the calculator that holds the file to come to the front (Handed).
+    // Waits up to `timeoutMs` for a holder that does not answer yet, then
+    // gives HeldHere.
+    Result claim(int timeoutMs);
 
     QString settingsFile() const { return m_settingsFile; }
+    QString lockFileName() const { return m_lock.fileName(); }
+    // The computer named in a lock made on another one.
+    QString holderHost() const { return m_holderHost; }
 
     // The settings file's path with links and "." resolved, also for a file
     // or folder that does not exist yet.
@@ -57,5 +64,6 @@ private:
 
     QString m_settingsFile;
     QLockFile m_lock;
+    QString m_holderHost;
     QLocalServer* m_server = nullptr;
 };

@@ -110,11 +110,10 @@ bool LoadPreferences(PrefsStorage& storage)
         UnPrefs.setEntering(false);
     }
 
-    LoadBesideState(storage);
     return found;
 }
 
-bool StorePreferences(PrefsStorage& storage)
+bool StorePreferences(PrefsStorage& storage, QString* error)
 {
     if (PrefsChanged) {
         Prefs.version = CurrentVersion;
@@ -134,8 +133,11 @@ bool StorePreferences(PrefsStorage& storage)
 
     // The flags are cleared only once the file holds the blocks, so that a
     // failed save loses nothing a second attempt could still write.
-    if (!storage.sync())
+    if (!storage.sync()) {
+        if (error)
+            *error = storage.errorString();
         return false;
+    }
     PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 0;
     return true;
 }
@@ -144,27 +146,32 @@ bool StorePreferences(PrefsStorage& storage)
 
 bool GetPreferences()
 {
-    PrefsStorage storage(ApplicationName);
-    return LoadPreferences(storage);
+    return GetPreferences(Config::userFileName(ApplicationName));
 }
 
 bool GetPreferences(const QString& settingsFile, SettingsDamage* damage)
 {
+    RemoveLeftoverFiles(settingsFile);
     PrefsStorage storage(settingsFile, Config::File);
     const bool found = LoadPreferences(storage);
+    const QStringList damagedGroups = LoadBesideState(storage);
     if (damage)
-        *damage = CheckSettingsFile(storage);
+        *damage = CheckSettingsFile(storage, damagedGroups);
     return found;
 }
 
 bool SavePreferences()
 {
-    PrefsStorage storage(ApplicationName);
-    return StorePreferences(storage);
+    return SavePreferences(Config::userFileName(ApplicationName));
 }
 
-bool SavePreferences(const QString& settingsFile)
+bool SavePreferences(const QString& settingsFile, QString* error)
 {
     PrefsStorage storage(settingsFile, Config::File);
-    return StorePreferences(storage);
+    if (!KeepOwedCopy(settingsFile)) {
+        if (error)
+            *error = QStringLiteral("the damaged settings file could not be kept aside");
+        return false;
+    }
+    return StorePreferences(storage, error);
 }

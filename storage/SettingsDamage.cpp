@@ -6,7 +6,6 @@
 #include "core/State.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -28,10 +27,8 @@ const BlockRule BlockRules[] = {
     {0, false, UnPrefsSize, CurrentVersion},
 };
 
-bool Damaged(PrefsStorage& storage)
+bool BlocksDamaged(PrefsStorage& storage)
 {
-    if (!storage.fileExists())
-        return false;
     if (!storage.readCleanly())
         return true;
     for (const BlockRule& rule : BlockRules) {
@@ -49,14 +46,30 @@ bool Damaged(PrefsStorage& storage)
     return false;
 }
 
+// The damaged file whose copy start-up could not keep, if any.
+QString OwedCopy;
+
+QString Absolute(const QString& file)
+{
+    return QFileInfo(file).absoluteFilePath();
+}
+
 } // namespace
 
-SettingsDamage CheckSettingsFile(PrefsStorage& storage)
+SettingsDamage CheckSettingsFile(PrefsStorage& storage, const QStringList& damagedGroups)
 {
     SettingsDamage damage;
-    damage.damaged = Damaged(storage);
+    if (OwedCopy == Absolute(storage.fileName()))
+        OwedCopy.clear();
+    damage.kind = storage.fileKind();
+    if (damage.kind != FileKind::Regular)
+        return damage;
+    damage.groups = damagedGroups;
+    damage.damaged = !damagedGroups.isEmpty() || BlocksDamaged(storage);
     if (damage.damaged) {
         damage.copy = KeepDamagedCopy(storage.fileName());
+        if (damage.copy.isEmpty())
+            OwedCopy = Absolute(storage.fileName());
         // The next save writes every block afresh, also those that loaded
         // well enough (a block longer than its record), so that the file
         // reads cleanly from then on.
@@ -65,14 +78,23 @@ SettingsDamage CheckSettingsFile(PrefsStorage& storage)
     return damage;
 }
 
+bool KeepOwedCopy(const QString& file)
+{
+    if (OwedCopy.isEmpty() || OwedCopy != Absolute(file))
+        return true;
+    if (KeepDamagedCopy(file).isEmpty())
+        return false;
+    OwedCopy.clear();
+    return true;
+}
+
 QString KeepDamagedCopy(const QString& file)
 {
-    if (!QFileInfo(file).isFile())
-        return QString();
     const QString name =
         file + QLatin1String(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy = name;
-    for (int n = 2; QFileInfo::exists(copy); ++n)
+    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
         copy = name + QLatin1Char('-') + QString::number(n);
-    return QFile::copy(file, copy) ? copy : QString();
+    QString error;
+    return CopyRegularFile(file, copy, &error) ? copy : QString();
 }

@@ -1,64 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowPlace.h"
 
-#include "platform/Config.h"
+#include <charconv>
 
 namespace {
 
-const QString Group = QStringLiteral("window");
+WindowPlace Stored;
 
 // Positions and sizes beyond any desktop come only from a damaged file.
 constexpr int Far = 100000;
 
-bool ReadNumber(const Config& config, const char* key, int low, int high, int* value)
+// A key's number: absent (true, *found false), within [low, high] (true),
+// or damaged (false).
+bool ReadNumber(const BesideReader& read, const char* key, int low, int high, int* value, bool* found)
 {
-    bool ok = false;
-    const int n = config.readEntry(QLatin1String(key)).toInt(&ok);
-    if (!ok || n < low || n > high)
+    std::string text;
+    *found = read(key, text);
+    if (!*found)
+        return true;
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const std::from_chars_result r = std::from_chars(text.data(), end, n);
+    if (text.empty() || r.ec != std::errc() || r.ptr != end || n < low || n > high)
         return false;
     *value = n;
     return true;
 }
 
-bool ReadFlag(const Config& config, const char* key, bool* value)
+bool ReadFlag(const BesideReader& read, const char* key, bool* flag)
 {
     int n = 0;
-    if (!ReadNumber(config, key, 0, 1, &n))
+    bool found = false;
+    if (!ReadNumber(read, key, 0, 1, &n, &found))
         return false;
-    *value = n == 1;
+    *flag = n == 1;
     return true;
+}
+
+bool LoadWindowPlace(const BesideReader& read)
+{
+    WindowPlace place;
+    int geometry[4] = {};
+    const struct {
+        const char* key;
+        int low;
+    } sides[4] = {{"x", -Far}, {"y", -Far}, {"width", 1}, {"height", 1}};
+    int found = 0;
+    bool whole = true;
+    for (int i = 0; i < 4; ++i) {
+        bool there = false;
+        whole = ReadNumber(read, sides[i].key, sides[i].low, Far, &geometry[i], &there) && whole;
+        found += there;
+    }
+    // All four or none; a file from before the tape has no key for it.
+    whole = whole && (found == 0 || found == 4);
+    if (whole && found == 4) {
+        place.x = geometry[0];
+        place.y = geometry[1];
+        place.width = geometry[2];
+        place.height = geometry[3];
+    }
+    whole = ReadFlag(read, "maximized", &place.maximized) && whole;
+    whole = ReadFlag(read, "rpnStack", &place.rpnStackOpen) && whole;
+    whole = ReadFlag(read, "registers", &place.registersOpen) && whole;
+    whole = ReadFlag(read, "tape", &place.tapeOpen) && whole;
+    Stored = place;
+    return whole;
+}
+
+BesideEntries SaveWindowPlace()
+{
+    BesideEntries entries;
+    if (Stored.width > 0)
+        entries = {{"x", std::to_string(Stored.x)},
+                   {"y", std::to_string(Stored.y)},
+                   {"width", std::to_string(Stored.width)},
+                   {"height", std::to_string(Stored.height)}};
+    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen)
+        for (const auto& [key, flag] : {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
+                                        {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}})
+            entries.push_back({key, flag ? "1" : "0"});
+    return entries;
 }
 
 } // namespace
 
-bool ReadWindowPlace(const QString& settingsFile, WindowPlace* place)
+const BesideGroup WindowPlaceGroup = {"window", SaveWindowPlace, LoadWindowPlace};
+
+WindowPlace StoredWindowPlace()
 {
-    Config config(settingsFile, Config::File);
-    config.setGroup(Group);
-    WindowPlace read;
-    if (!ReadNumber(config, "x", -Far, Far, &read.x) || !ReadNumber(config, "y", -Far, Far, &read.y) ||
-        !ReadNumber(config, "width", 1, Far, &read.width) || !ReadNumber(config, "height", 1, Far, &read.height) ||
-        !ReadFlag(config, "maximized", &read.maximized) || !ReadFlag(config, "rpnStack", &read.rpnStackOpen) ||
-        !ReadFlag(config, "registers", &read.registersOpen))
-        return false;
-    // Files from before the tape have no key for it: the tape was closed.
-    if (config.hasKey(QStringLiteral("tape")) && !ReadFlag(config, "tape", &read.tapeOpen))
-        return false;
-    *place = read;
-    return true;
+    return Stored;
 }
 
-bool SaveWindowPlace(const QString& settingsFile, const WindowPlace& place)
+void KeepWindowPlace(const WindowPlace& place)
 {
-    Config config(settingsFile, Config::File);
-    config.setGroup(Group);
-    config.writeEntry(QStringLiteral("x"), QString::number(place.x));
-    config.writeEntry(QStringLiteral("y"), QString::number(place.y));
-    config.writeEntry(QStringLiteral("width"), QString::number(place.width));
-    config.writeEntry(QStringLiteral("height"), QString::number(place.height));
-    config.writeEntry(QStringLiteral("maximized"), QString::number(int(place.maximized)));
-    config.writeEntry(QStringLiteral("rpnStack"), QString::number(int(place.rpnStackOpen)));
-    config.writeEntry(QStringLiteral("registers"), QString::number(int(place.registersOpen)));
-    config.writeEntry(QStringLiteral("tape"), QString::number(int(place.tapeOpen)));
-    return config.sync();
+    Stored = place;
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window was when the calculator quit: its size and
-// position, and which side windows were open.  Kept in the group "window"
-// of the settings file, apart from the state blocks.
+// position, and which side windows were open.  Kept in the side group
+// "window" of the settings file (BesideStorage.h), loaded and saved with
+// the rest of the state.
 #pragma once
 
-#include <QString>
+#include "engine/BesideGroups.h"
 
 struct WindowPlace {
+    // A width of 0: no size and position known.
     int x = 0;
     int y = 0;
     int width = 0;
@@ -17,9 +19,11 @@ struct WindowPlace {
     bool tapeOpen = false;
 };
 
-// Reads the group "window".  False, leaving *place as it was, when the
-// group is missing or any of its entries is missing or out of range.
-bool ReadWindowPlace(const QString& settingsFile, WindowPlace* place);
+// The place as the settings file held it at start-up, and as the next save
+// writes it.  A damaged group keeps the entries that read: the four of the
+// size and position together, and each window's flag on its own.
+WindowPlace StoredWindowPlace();
+void KeepWindowPlace(const WindowPlace& place);
 
-// Writes the group "window".  Returns whether the file holds it.
-bool SaveWindowPlace(const QString& settingsFile, const WindowPlace& place);
+// The group, for the storage layer.
+extern const BesideGroup WindowPlaceGroup;

@@ -23,7 +23,9 @@
 //                                  writes no settings.
 //
 // One calculator runs per settings file: a second start on the file of a
-// running calculator brings that window to the front and exits with 0.
+// running calculator brings that window to the front and exits with 0.  A
+// calculator that cannot lock its settings file, or finds something other
+// than a regular file in its place, runs without saving and says so.
 
 #include "core/State.h"
 #include "engine/Undo.h"
@@ -97,18 +99,16 @@ int main(int argc, char** argv)
     }
 
     // The file is ours, or another calculator's, before it is read and
-    // before the first start's question.
+    // before the first start's question.  Without the lock the calculator
+    // runs all the same, but never saves.
     const QString settingsFile = UserSettingsFile();
     InstanceLock instance(settingsFile);
-    switch (instance.claim(InstanceWait)) {
-    case InstanceLock::Handed:
+    const InstanceLock::Result claim = instance.claim(InstanceWait);
+    if (claim == InstanceLock::Handed)
         return 0;
-    case InstanceLock::NoAnswer:
-        std::fprintf(stderr, "tovrin: the settings file %s is in use by another Tovrin that does not answer\n",
-                     qPrintable(settingsFile));
+    if (claim == InstanceLock::HeldHere) {
+        TellSettingsInUse(settingsFile);
         return 1;
-    case InstanceLock::Claimed:
-        break;
     }
 
     // A later start asks to see this calculator: its window, or the modal
@@ -123,24 +123,29 @@ int main(int argc, char** argv)
 
     SettingsDamage damage;
     StartCalculator(settingsFile, &damage);
+    const bool saving = claim == InstanceLock::Locked && !damage.refused();
 
     window = new CalculatorForm(nullptr, nullptr, Qt::Window | Qt::WindowContextHelpButtonHint);
-    WindowPlace place;
-    if (ReadWindowPlace(settingsFile, &place))
+    const WindowPlace place = StoredWindowPlace();
+    if (place.width > 0)
         GiveWindowPlace(window, place, AvailableScreens());
     else
         window->resize(360, 560);
     application.showMainWidget(window, true);
     ReopenSideWindows(window, place);
-    if (damage.damaged)
+    if (damage.damaged || damage.refused())
         TellDamagedSettings(window, settingsFile, damage);
+    if (claim != InstanceLock::Locked)
+        TellUnlockedSettings(window, instance, claim);
 
     // The end of the session and the termination signals quit like the
-    // user does, and the state is saved; when the session manager asks
-    // for the data first, it is saved then too.
-    auto finish = [&settingsFile, window](bool tellUser) {
+    // user does, and the state is saved, the window's place with it; when
+    // the session manager asks for the data first, it is saved then too.
+    auto finish = [&settingsFile, window, saving](bool tellUser) {
+        if (!saving)
+            return;
+        KeepWindowPlace(TakeWindowPlace(*window));
         FinishCalculator(settingsFile, tellUser);
-        SaveWindowPlace(settingsFile, TakeWindowPlace(*window));
     };
     QuitOnTerminationSignals(&application);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,

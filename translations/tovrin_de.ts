@@ -1451,19 +1451,6 @@ sich jederzeit im Dialog
         <translation>UPN einschalten</translation>
     </message>
     <message>
-        <source>Tovrin could not save its state
-in the settings file
-%1.
-
-The changes of this session are lost.</source>
-        <translation>Tovrin konnte seinen Zustand
-nicht in der Einstellungsdatei
-%1
-speichern.
-
-Die Änderungen dieser Sitzung gehen verloren.</translation>
-    </message>
-    <message>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
@@ -1485,8 +1472,91 @@ Was gelesen werden konnte, wurde geladen.</translation>
 %1.</translation>
     </message>
     <message>
-        <source> No copy of the file as it was could be kept.</source>
-        <translation> Eine Kopie der unveränderten Datei konnte nicht angelegt werden.</translation>
+        <source>Tovrin could not save its state
+in the settings file
+%1
+(%2).
+
+The file is left as it was, and the changes of this session are lost.</source>
+        <translation>Tovrin konnte seinen Zustand
+nicht in der Einstellungsdatei
+%1
+speichern (%2).
+
+Die Datei bleibt, wie sie war, und die Änderungen dieser Sitzung gehen verloren.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>Tovrin cannot use its settings file
+%1:
+it is %2, not a regular file.
+
+This session starts afresh and will not be saved.</source>
+        <translation>Tovrin kann seine Einstellungsdatei
+%1
+nicht verwenden:
+sie ist %2, keine gewöhnliche Datei.
+
+Diese Sitzung beginnt neu und wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> No copy of the file as it was could be kept, so the file is left as it is; this session is saved only once a copy can be kept.</source>
+        <translation> Eine Kopie der unveränderten Datei konnte nicht angelegt werden, darum bleibt die Datei, wie sie ist; diese Sitzung wird erst gespeichert, wenn eine Kopie angelegt werden kann.</translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+is in use by Tovrin on the computer %2, or was when that stopped.
+
+This Tovrin runs without saving its state. If no Tovrin runs on %2, quit, remove the lock file
+%3
+and start again.</source>
+        <translation>Die Einstellungsdatei
+%1
+wird von Tovrin auf dem Rechner %2 verwendet oder wurde es, als dieses endete.
+
+Dieses Tovrin läuft, ohne seinen Zustand zu speichern. Wenn auf %2 kein Tovrin läuft, beenden Sie es, löschen Sie die Sperrdatei
+%3
+und starten Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Tovrin could not make the lock file
+%1
+(a folder that cannot be written, or a full disk).
+
+This Tovrin runs without saving its state, so that it cannot overwrite another one&apos;s.</source>
+        <translation>Tovrin konnte die Sperrdatei
+%1
+nicht anlegen (ein Ordner ohne Schreibrecht oder ein volles Laufwerk).
+
+Dieses Tovrin läuft, ohne seinen Zustand zu speichern, damit es den eines anderen nicht überschreibt.</translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+is in use by another Tovrin that does not answer.</source>
+        <translation>Die Einstellungsdatei
+%1
+wird von einem anderen Tovrin verwendet, das nicht antwortet.</translation>
     </message>
 </context>
 <context>

@@ -1450,18 +1450,6 @@ dans les Préférences.</translation>
         <translation>Activer le mode RPN</translation>
     </message>
     <message>
-        <source>Tovrin could not save its state
-in the settings file
-%1.
-
-The changes of this session are lost.</source>
-        <translation>Tovrin n’a pas pu enregistrer son état
-dans le fichier de configuration
-%1.
-
-Les modifications de cette session sont perdues.</translation>
-    </message>
-    <message>
         <source>Tovrin</source>
         <translation>Tovrin</translation>
     </message>
@@ -1483,8 +1471,90 @@ Ce qui a pu être lu a été chargé.</translation>
 %1.</translation>
     </message>
     <message>
-        <source> No copy of the file as it was could be kept.</source>
-        <translation> Aucune copie du fichier d’origine n’a pu être conservée.</translation>
+        <source>Tovrin could not save its state
+in the settings file
+%1
+(%2).
+
+The file is left as it was, and the changes of this session are lost.</source>
+        <translation>Tovrin n’a pas pu enregistrer son état
+dans le fichier de configuration
+%1
+(%2).
+
+Le fichier reste tel qu’il était, et les modifications de cette session sont perdues.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <source>Tovrin cannot use its settings file
+%1:
+it is %2, not a regular file.
+
+This session starts afresh and will not be saved.</source>
+        <translation>Tovrin ne peut pas utiliser son fichier de configuration
+%1 :
+c’est %2, pas un fichier ordinaire.
+
+Cette session repart de zéro et ne sera pas enregistrée.</translation>
+    </message>
+    <message>
+        <source> No copy of the file as it was could be kept, so the file is left as it is; this session is saved only once a copy can be kept.</source>
+        <translation> Aucune copie du fichier tel qu’il était n’a pu être conservée ; le fichier reste donc tel quel, et cette session ne sera enregistrée qu’une fois une copie conservée.</translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+is in use by Tovrin on the computer %2, or was when that stopped.
+
+This Tovrin runs without saving its state. If no Tovrin runs on %2, quit, remove the lock file
+%3
+and start again.</source>
+        <translation>Le fichier de configuration
+%1
+est utilisé par Tovrin sur l’ordinateur %2, ou l’était quand celui-ci s’est arrêté.
+
+Ce Tovrin fonctionne sans enregistrer son état. Si aucun Tovrin ne fonctionne sur %2, quittez, supprimez le fichier de verrou
+%3
+puis relancez.</translation>
+    </message>
+    <message>
+        <source>Tovrin could not make the lock file
+%1
+(a folder that cannot be written, or a full disk).
+
+This Tovrin runs without saving its state, so that it cannot overwrite another one&apos;s.</source>
+        <translation>Tovrin n’a pas pu créer le fichier de verrou
+%1
+(un dossier protégé en écriture, ou un disque plein).
+
+Ce Tovrin fonctionne sans enregistrer son état, afin de ne pas écraser celui d’un autre.</translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+is in use by another Tovrin that does not answer.</source>
+        <translation>Le fichier de configuration
+%1
+est utilisé par un autre Tovrin qui ne répond pas.</translation>
     </message>
 </context>
 <context>

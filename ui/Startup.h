@@ -2,6 +2,7 @@
 // Start-up and shutdown of the calculator around its event loop.
 #pragma once
 
+#include "platform/InstanceLock.h"
 #include "storage/SettingsDamage.h"
 
 #include <QString>
@@ -13,19 +14,30 @@ QString UserSettingsFile();
 
 // Loads the state records from the settings file (the user's own when
 // `settingsFile` is empty), asks on the very first start whether to enable
-// RPN, and prepares undo.  Returns true when the file already held the
-// preferences.  With `damage`, a file that could not be read cleanly is
-// copied aside and *damage says so (SettingsDamage.h).
+// RPN (not when the file was refused), and prepares undo.  Returns true
+// when the file already held the preferences.  With `damage`, what was
+// wrong with the file (SettingsDamage.h).
 bool StartCalculator(const QString& settingsFile = QString(), SettingsDamage* damage = nullptr);
 
-// Tells once, in a box beside `window` that blocks nothing, that the
-// settings file could not be read cleanly and where it is kept as it was.
+// Tells once, in a box beside `window` that blocks nothing, what start-up
+// found wrong with the settings file: that it could not be read cleanly and
+// where it is kept as it was (or that it is left as it is), or that it was
+// refused and this session is not saved.
 void TellDamagedSettings(QWidget* window, const QString& settingsFile, const SettingsDamage& damage);
+
+// Tells likewise why this calculator does not save its state: the lock of
+// its settings file was made on another computer (HeldElsewhere) or cannot
+// be made (Unlockable).
+void TellUnlockedSettings(QWidget* window, const InstanceLock& lock, InstanceLock::Result result);
+
+// Tells, in a box of its own, that the calculator that holds the settings
+// file does not answer, before this start ends.
+void TellSettingsInUse(const QString& settingsFile);
 
 // The first start's question; true when the answer is "Enable RPN".
 bool AskEnableRpn();
 
 // Saves the state records.  When the settings file cannot be written the
-// user is told, in a box naming the file when `tellUser`, else on the
+// user is told why, in a box naming the file when `tellUser`, else on the
 // standard error.  Returns whether the state was saved.
 bool FinishCalculator(const QString& settingsFile = QString(), bool tellUser = true);

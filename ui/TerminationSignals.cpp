@@ -10,6 +10,9 @@
 
 namespace {
 
+// The signals with which a session, a user or a tool ends a program.
+const int TerminationSignals[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGALRM};
+
 // The handler may only write to a descriptor; the event loop reads the
 // other end and quits from there.
 int SignalPipe[2] = {-1, -1};
@@ -42,7 +45,7 @@ void QuitOnTerminationSignals(QCoreApplication* application)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+    for (int signal : TerminationSignals)
         sigaction(signal, &action, nullptr);
 }
 

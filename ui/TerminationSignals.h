@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ends the event loop normally on the signals with which a session or a
-// user ends a program (SIGTERM, SIGHUP, SIGINT), so that the state is saved
-// as at any other quit.
+// Ends the event loop normally on the signals with which a session, a user
+// or a tool ends a program (SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGUSR1,
+// SIGALRM), so that the state is saved as at any other quit.
 #pragma once
 
 class QCoreApplication;

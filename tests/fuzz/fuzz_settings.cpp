@@ -18,12 +18,12 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A new file name each time, so that no cached copy of an earlier file
     // can stand in for this one.
     static unsigned counter = 0;
-    QString path = QDir::tempPath() + QString("/tovrin-fuzz-%1-%2.conf").arg(getpid()).arg(counter++);
+    static QTemporaryDir folder;
+    QString path = folder.filePath(QString("tovrin-fuzz-%1.conf").arg(counter++));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The state beside the records in its own groups of the settings file:
-// bit-exact, and a missing or damaged group means falling back.
+// bit-exact; a missing group means falling back, a damaged one is reported
+// and keeps what still reads.
 #include "StorageTest.h"
 
 #include "core/State.h"
@@ -27,10 +28,10 @@ void SavePoints(const QString& file)
     SavePreferences(file);
 }
 
-double LoadedStandardDeviation(const QString& file)
+double LoadedStandardDeviation(const QString& file, SettingsDamage* damage = nullptr)
 {
     ResetCalculator();
-    GetPreferences(file);
+    GetPreferences(file, damage);
     HandleButton(KeyStdDev);
     return UnPrefs.stack[0];
 }
@@ -60,7 +61,10 @@ TEST_F(StorageTest, StatisticsCompanionsAreStoredBitExactlyOrFallBack)
                                                              : QStringLiteral("statistics"));
         else
             writeRaw("statistics", key, text);
-        EXPECT_EQ(LoadedStandardDeviation(file), 0.0) << (key ? key : "group") << " " << text.toStdString();
+        SettingsDamage damage;
+        EXPECT_EQ(LoadedStandardDeviation(file, &damage), 0.0) << (key ? key : "group") << " " << text.toStdString();
+        // A group that is not there is no damage; a damaged one is.
+        EXPECT_EQ(damage.groups, key ? QStringList{"statistics"} : QStringList{});
         const ShiftedSumsRecord cleared{};
         EXPECT_EQ(std::memcmp(&Beside.statistics, &cleared, sizeof cleared), 0);
     }
@@ -76,16 +80,16 @@ void SaveTape(const QString& file)
     SavePreferences(file);
 }
 
-std::vector<std::string> LoadedTape(const QString& file)
+std::vector<std::string> LoadedTape(const QString& file, SettingsDamage* damage = nullptr)
 {
     ResetCalculator();
-    GetPreferences(file);
+    GetPreferences(file, damage);
     return TapeLines();
 }
 
 } // namespace
 
-TEST_F(StorageTest, TapeSurvivesARestartOrIsDroppedWhenDamaged)
+TEST_F(StorageTest, TapeSurvivesARestartOrKeepsWhatReadsWhenDamaged)
 {
     SaveTape(file);
     const BesideRecord saved = Beside;
@@ -93,23 +97,33 @@ TEST_F(StorageTest, TapeSurvivesARestartOrIsDroppedWhenDamaged)
     EXPECT_EQ(LoadedTape(file), lines);
     EXPECT_EQ(std::memcmp(&Beside, &saved, sizeof Beside), 0);
 
-    // Damage: a key missing, text cut short or not hexadecimal, a cursor
-    // that shows fewer entries than the file holds, an entry of no kind.
+    // Damage: a key missing, text cut short (also between two entries) or
+    // not hexadecimal, a cursor that counts other entries than the file
+    // holds, an entry of no kind.  The entries that read, from the oldest
+    // on, are kept.
     const QString entries = readRaw("tape", "entries");
-    const QString cursor = readRaw("tape", "cursor");
     QString noKind = entries;
     noKind.replace(0, 2, QStringLiteral("FF"));
-    const std::pair<const char*, QString> damages[] = {
-        {"cursor", QString()}, {"entries", entries.chopped(2)}, {"entries", QLatin1Char('G') + entries.mid(1)},
-        {"cursor", QStringLiteral("020000000100")}, {"entries", noKind}, {"entries", QStringLiteral("tape")},
+    const struct {
+        const char* key;
+        QString text;
+        size_t kept;
+    } damages[] = {
+        {"cursor", QString(), 2},          {"entries", entries.chopped(2), 1},
+        {"entries", entries.left(112), 1}, {"entries", QLatin1Char('G') + entries.mid(1), 0},
+        {"cursor", "020000000100", 2},     {"entries", noKind, 0},
+        {"entries", "tape", 0},
     };
-    for (const auto& [key, text] : damages) {
+    for (const auto& [key, text, kept] : damages) {
         SaveTape(file);
         if (text.isNull())
             QSettings(file, QSettings::IniFormat).remove(QStringLiteral("tape/") + QLatin1String(key));
         else
             writeRaw("tape", key, text);
-        EXPECT_TRUE(LoadedTape(file).empty()) << key << " " << text.toStdString();
+        SettingsDamage damage;
+        EXPECT_EQ(LoadedTape(file, &damage), std::vector<std::string>(lines.begin(), lines.begin() + kept))
+            << key << " " << text.toStdString();
+        EXPECT_EQ(damage.groups, QStringList{"tape"});
         // The rest of the state still loads.
         EXPECT_EQ(double(UnPrefs.stack[0]), 2.0) << key;
     }

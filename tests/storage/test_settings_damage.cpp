@@ -89,7 +89,7 @@ TEST_F(SettingsDamageTest, AFolderInPlaceOfTheFileFailsToSave)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("tovrin.conf")));
     SettingsDamage damage;
     EXPECT_FALSE(GetPreferences(file, &damage));
-    EXPECT_TRUE(damage.damaged && damage.copy.isEmpty());
+    EXPECT_TRUE(damage.refused() && !damage.damaged && damage.copy.isEmpty());
     EXPECT_FALSE(SavePreferences(file));
 }
 

@@ -50,7 +50,7 @@ private slots:
         QVERIFY(QFile::exists(file + ".lock"));
 
         InstanceLock holder(file);
-        QCOMPARE(holder.claim(0), InstanceLock::Claimed);
+        QCOMPARE(holder.claim(0), InstanceLock::Locked);
 
         // A second start asks the holder to come to the front and exits 0.
         QSignalSpy raised(&holder, &InstanceLock::raiseRequested);
@@ -80,7 +80,7 @@ private slots:
 
         {
             InstanceLock holder(file);
-            QCOMPARE(holder.claim(0), InstanceLock::Claimed);
+            QCOMPARE(holder.claim(0), InstanceLock::Locked);
             driver.start(TOVRIN_KEYS_BINARY, {"--state", file, "7"});
             QVERIFY(driver.waitForFinished());
             QCOMPARE(driver.exitCode(), 1);

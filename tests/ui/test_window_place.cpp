@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's place across runs: size, position and side windows
-// kept in a group of their own, a damaged group ignored, and a position off
-// every screen brought back onto one.
+// kept in a group of their own, a damaged group reported with what still
+// reads kept, and a position off every screen brought back onto one.
 #include "engine/Reset.h"
 #include "platform/Config.h"
+#include "storage/Preferences.h"
 #include "ui/CalculatorForm.h"
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/RpnStackForm.h"
@@ -58,10 +59,14 @@ private slots:
             QVERIFY(place.rpnStackOpen);
             QVERIFY(!place.registersOpen);
             QVERIFY(place.tapeOpen);
-            QVERIFY(SaveWindowPlace(file, place));
+            KeepWindowPlace(place);
+            QVERIFY(SavePreferences(file));
         }
-        WindowPlace place;
-        QVERIFY(ReadWindowPlace(file, &place));
+        KeepWindowPlace({});
+        SettingsDamage damage;
+        GetPreferences(file, &damage);
+        QVERIFY(damage.groups.isEmpty());
+        const WindowPlace place = StoredWindowPlace();
         CalculatorForm form;
         GiveWindowPlace(&form, place, screens);
         QCOMPARE(form.geometry(), geometry);
@@ -72,22 +77,34 @@ private slots:
         QVERIFY(form.tapeForm() && form.tapeForm()->isVisible());
     }
 
-    void damagedOrMissingGroupIsIgnored()
+    // A bad entry is damage: reported, with the size and position kept
+    // only whole and each window's flag on its own.
+    void damagedGroupKeepsWhatReads()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath("tovrin.conf");
-        WindowPlace place;
-        QVERIFY(!ReadWindowPlace(file, &place));
-        for (const char* bad : {"x=abc", "width=0", "y=", "registers=2", "tape=2"}) {
-            QVERIFY(SaveWindowPlace(file, {10, 20, 300, 400, false, false, true}));
+        const struct {
+            const char* entry;
+            int width;
+            bool registers, tape;
+        } cases[] = {{"x=abc", 0, false, true}, {"width=0", 0, false, true}, {"y=", 0, false, true},
+                     {"registers=2", 300, false, true}, {"tape=2", 300, false, false}};
+        for (const auto& c : cases) {
+            KeepWindowPlace({10, 20, 300, 400, false, false, false, true});
+            QVERIFY(SavePreferences(file));
             {
                 Config config(file, Config::File);
                 config.setGroup("window");
-                config.writeEntry(QString(bad).section('=', 0, 0), QString(bad).section('=', 1));
+                config.writeEntry(QString(c.entry).section('=', 0, 0), QString(c.entry).section('=', 1));
             }
-            QVERIFY2(!ReadWindowPlace(file, &place), bad);
+            SettingsDamage damage;
+            GetPreferences(file, &damage);
+            QVERIFY2(damage.damaged && damage.groups == QStringList{"window"}, c.entry);
+            const WindowPlace place = StoredWindowPlace();
+            QCOMPARE(place.width, c.width);
+            QCOMPARE(place.registersOpen, c.registers);
+            QCOMPARE(place.tapeOpen, c.tape);
         }
-        QCOMPARE(place.width, 0);
     }
 };
 

@@ -90,13 +90,17 @@ bool ReadOptionValue(const std::string& option, const std::string& value, Option
         options.stateFile = value;
         return !value.empty();
     }
+    if (option == "--keys-from") {
+        options.keysFile = value;
+        return !value.empty();
+    }
     return false;
 }
 
 bool TakesValue(const std::string& option)
 {
     return IndexOf(option, {"--input", "--function", "--stack", "--word", "--format", "--registers",
-                            "--levels", "--state"}) >= 0;
+                            "--levels", "--state", "--keys-from"}) >= 0;
 }
 
 } // namespace
@@ -181,7 +185,9 @@ const char* UsageText()
            "  --tape                            then print the tape, one line per entry:\n"
            "                                    TAPE<TAB>LINE, the oldest first\n"
            "  --levels N                        stack levels to print, 1 to 20 (default 1)\n"
-           "  --state FILE                      load and save the state records in FILE\n"
+           "  --state FILE                      load the state from FILE, and save it there after the keys\n"
+           "  --keys-from FILE                  first press the keys in FILE (- for standard input),\n"
+           "                                    named as on the command line, one or more a line\n"
            "  --help, --version\n"
            "\n"
            "Keys: a key name without its Key prefix (Digit7, Add, Enter, Sin, WordU8, ...),\n"

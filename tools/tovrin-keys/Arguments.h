@@ -21,6 +21,7 @@ struct Options {
     bool tape = false;      // print the tape's lines after the stack
     int levels = 1;
     std::string stateFile;
+    std::string keysFile;   // --keys-from: more keys, before those of the command line; "-" standard input
     bool help = false;
     bool version = false;
 };
