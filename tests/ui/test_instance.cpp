@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per settings file, with the real programs: a second start
 // hands over to the calculator that holds the file and exits 0, a lock left
-// by a killed calculator does not block, and the driver leaves a held file
-// alone.
+// by a killed calculator or one that cannot be read does not block, another
+// computer's lock makes the window run without saving, and the driver leaves
+// a held file alone.
 #include "platform/InstanceLock.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -66,6 +70,62 @@ private slots:
         QCOMPARE(raised.count(), 1);
         // It never got as far as the settings.
         QVERIFY(!QFile::exists(file));
+    }
+
+    void strayLocksAreTakenOverAndForeignOnesNamed()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin.conf");
+        const struct {
+            QByteArray lock;
+            InstanceLock::Result result;
+        } cases[] = {{"", InstanceLock::Locked},
+                     {"garbage\n", InstanceLock::Locked},
+                     {"4242\ntovrin\nelsewhere.example\n", InstanceLock::HeldElsewhere}};
+        for (const auto& c : cases) {
+            QFile lock(file + ".lock");
+            QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            lock.write(c.lock);
+            lock.close();
+            InstanceLock instance(file);
+            QCOMPARE(instance.lock(), c.result);
+        }
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QCOMPARE(InstanceLock(dir.filePath("blocker/tovrin.conf")).lock(), InstanceLock::Unlockable);
+    }
+
+    // With another computer's lock the window runs, and a signal ends it as
+    // a quit does, without saving; without it SIGQUIT saves (the window's
+    // place with the rest).
+    void foreignLockRunsWithoutSavingAndSignalsSave()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin/tovrin.conf");
+        QProcess driver;
+        driver.start(TOVRIN_KEYS_BINARY, {"--state", file, "5"});
+        QVERIFY(driver.waitForFinished());
+        const QByteArray before = Contents(file);
+        QFile lock(file + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("4242\ntovrin\nelsewhere.example\n");
+        lock.close();
+        for (bool foreign : {true, false}) {
+            QProcess calculator;
+            Prepare(calculator, dir);
+            calculator.start(TOVRIN_BINARY, {});
+            QVERIFY(calculator.waitForStarted());
+            // Up to its window, where the signals are caught.
+            QTest::qWait(1500);
+            ::kill(pid_t(calculator.processId()), foreign ? SIGTERM : SIGQUIT);
+            QVERIFY(calculator.waitForFinished(5000));
+            QCOMPARE(calculator.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(calculator.exitCode(), 0);
+            QCOMPARE(Contents(file) == before, foreign);
+            if (foreign)
+                QVERIFY(QFile::remove(file + ".lock"));
+        }
+        QVERIFY(Contents(file).contains("[window]"));
     }
 
     void driverLeavesAHeldFileAlone()

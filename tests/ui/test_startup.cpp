@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -146,8 +148,32 @@ private slots:
         box->close();
     }
 
-    // SIGTERM ends the event loop with code 0; SIGHUP and SIGINT get the
-    // same handler.  (The application's loop runs only once per process.)
+    // Something other than a file in the settings file's place: nothing is
+    // asked or read, the user is told what it is, and no save replaces it.
+    void refusedFileIsToldAndNeverSaved()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin.conf");
+        QVERIFY(mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        QString caption;
+        AnswerBox("OK", &caption);
+        SettingsDamage damage;
+        QVERIFY(!StartCalculator(file, &damage));
+        QCoreApplication::processEvents();
+        QVERIFY(caption.isEmpty() && damage.refused() && !damage.damaged);
+        CalculatorForm form;
+        TellDamagedSettings(&form, file, damage);
+        auto* box = form.findChild<QMessageBox*>();
+        QVERIFY(box && box->text().contains(file) && box->text().contains("named pipe"));
+        box->close();
+        PrefsChanged = 1;
+        QVERIFY(!FinishCalculator(file, false));
+        QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
+    }
+
+    // SIGTERM ends the event loop with code 0; SIGHUP, SIGINT, SIGQUIT,
+    // SIGUSR1 and SIGALRM get the same handler.  (The application's loop
+    // runs only once per process.)
     void terminationSignalQuitsNormally()
     {
         QuitOnTerminationSignals(QCoreApplication::instance());
@@ -161,7 +187,7 @@ private slots:
 
         struct sigaction term = {}, other = {};
         sigaction(SIGTERM, nullptr, &term);
-        for (int signal : {SIGHUP, SIGINT}) {
+        for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGALRM}) {
             sigaction(signal, nullptr, &other);
             QVERIFY(other.sa_handler == term.sa_handler);
         }
