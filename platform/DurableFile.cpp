@@ -72,6 +72,13 @@ int OpenRegular(const QString& path, FileKind* kind, QString* error)
     return fd;
 }
 
+// Gives the file the owner and group, or the group alone; false when
+// neither is this user's to give (the file then stays this user's).
+bool GiveOwner(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group) == 0 || ::fchown(fd, uid_t(-1), group) == 0;
+}
+
 bool SyncFolder(const QString& folder, QString* error)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -118,7 +125,16 @@ FileRead ReadRegularFile(const QString& path, qint64 limit)
         read.error = file.errorString();
         return read;
     }
-    read.bytes = file.read(limit + 1);
+    // In pieces, the first of the size the file says it has, so that no
+    // buffer of the limit's size is made for a small file.
+    qint64 piece = qMin(file.size(), limit) + 1;
+    while (read.bytes.size() <= limit) {
+        const QByteArray bytes = file.read(qMin(piece, limit + 1 - read.bytes.size()));
+        if (bytes.isEmpty())
+            break;
+        read.bytes += bytes;
+        piece = 1 << 16;
+    }
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
         read.bytes.clear();
@@ -167,10 +183,8 @@ bool ReplaceFile(const QString& path, const FileFill& fill, const FileCheck& che
             *error = ErrorText(errno);
             return false;
         }
-        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
-            ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
-            // Not this user's to give: the file becomes this user's.
-        }
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)GiveOwner(fd, old.st_uid, old.st_gid);
     }
     if (!fill(file) || !file.flush()) {
         *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("write failed");

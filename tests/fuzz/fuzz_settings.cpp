@@ -71,7 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A new file name each time, so that no cached copy of an earlier file
     // can stand in for this one.
     static unsigned counter = 0;
-    static QTemporaryDir folder;
+    // In memory where the system offers it: each save syncs to the disk,
+    // which on a disk would take most of the time.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/tovrin-fuzz-XXXXXX")
+                                                                          : QDir::tempPath() + "/tovrin-fuzz-XXXXXX");
     QString path = folder.filePath(QString("tovrin-fuzz-%1.conf").arg(counter++));
     {
         QFile file(path);
