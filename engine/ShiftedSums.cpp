@@ -22,14 +22,115 @@ const F64* StatisticsRegisters()
     return &Regs.registers[RegSumX];
 }
 
-// Neumaier's compensated summation: what rounding drops from sum + term is
-// collected in carry, and sum + carry is the total.
-void AddCompensated(F64& sum, F64& carry, double term)
+// A value held as the unevaluated sum hi + lo, to about twice the digits of
+// a double.
+struct Pair {
+    double hi, lo;
+};
+
+// a + b and a * b exactly.
+Pair ExactSum(double a, double b)
 {
-    const double s = sum, t = s + term;
-    const double lost = std::fabs(s) >= std::fabs(term) ? (s - t) + term : (term - t) + s;
+    const double s = a + b, bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+
+Pair ExactProduct(double a, double b)
+{
+    const double p = a * b;
+    return {p, std::fma(a, b, -p)};
+}
+
+Pair Plus(Pair a, Pair b)
+{
+    const Pair s = ExactSum(a.hi, b.hi);
+    return ExactSum(s.hi, s.lo + (a.lo + b.lo));
+}
+
+Pair Times(Pair a, Pair b)
+{
+    const Pair p = ExactProduct(a.hi, b.hi);
+    return ExactSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+
+Pair Minus(Pair a)
+{
+    return {-a.hi, -a.lo};
+}
+
+Pair Over(Pair a, double n)
+{
+    const double q = a.hi / n;
+    const Pair p = ExactProduct(q, n);
+    return ExactSum(q, ((a.hi - p.hi) - p.lo + a.lo) / n);
+}
+
+// Neumaier's compensated summation: what rounding drops from sum + term is
+// collected in carry, and sum + carry is the total.  The low part of a term
+// goes straight into the carry.
+void AddCompensated(F64& sum, F64& carry, Pair term)
+{
+    const double s = sum, t = s + term.hi;
+    const double lost = std::fabs(s) >= std::fabs(term.hi) ? (s - t) + term.hi : (term.hi - t) + s;
     sum = t;
-    carry = double(carry) + lost;
+    carry = double(carry) + (lost + term.lo);
+}
+
+Pair SumPair(ShiftedSum k)
+{
+    return {Companions().sum[k], Companions().carry[k]};
+}
+
+void SetSum(ShiftedSum k, Pair value)
+{
+    Companions().sum[k] = value.hi;
+    Companions().carry[k] = value.lo;
+}
+
+// Moving the shift by p changes the sum of n shifted values Sa into Sa - n p.
+Pair Moved(Pair sa, Pair p, double n)
+{
+    return Plus(sa, Minus(Times({n, 0.0}, p)));
+}
+
+// What pairs cannot tell from zero, against the size of the parts that made
+// a sum: a few units of their rounding for each point summed.
+double PairNoise(double n, double scale)
+{
+    return 32 * DBL_EPSILON * DBL_EPSILON * (n + 1) * scale;
+}
+
+// The sum of products (a - p)(b - q) from the sums about the old shift:
+// Sab - q Sa - p Sb + n p q.  Where its centred part (less the moved Sa and
+// Sb's product over n) is below what the pairs can tell, the data left do
+// not vary, and the centred part is made exactly 0.
+Pair MovedProducts(Pair sab, Pair sa, Pair sb, Pair p, Pair q, double n)
+{
+    const Pair moved = Plus(Plus(sab, Minus(Times(q, sa))), Times(p, Minus(Moved(sb, q, n))));
+    const double scale =
+        std::fabs(sab.hi) + std::fabs(q.hi * sa.hi) + std::fabs(p.hi * sb.hi) + n * std::fabs(p.hi * q.hi);
+    const Pair uncentred = Over(Times(Moved(sa, p, n), Moved(sb, q, n)), n);
+    const Pair centred = Plus(moved, Minus(uncentred));
+    return std::fabs(centred.hi) <= PairNoise(n, scale) ? uncentred : moved;
+}
+
+// After a point equal to the shift has left, the shift may lie far from the
+// data that remain, where the centred sums would cancel.  The sums move to
+// a shift at the means of the remaining points, worked in pairs, so that
+// what the exact terms kept stays.
+void MoveShiftToMean(double n)
+{
+    ShiftedSumsRecord& c = Companions();
+    const Pair sx = SumPair(ShiftedX), sy = SumPair(ShiftedY);
+    const double kx = c.shift[0] + (sx.hi + sx.lo) / n, ky = c.shift[1] + (sy.hi + sy.lo) / n;
+    const Pair d = ExactSum(kx, -double(c.shift[0])), e = ExactSum(ky, -double(c.shift[1]));
+    SetSum(ShiftedX2, MovedProducts(SumPair(ShiftedX2), sx, sx, d, d, n));
+    SetSum(ShiftedY2, MovedProducts(SumPair(ShiftedY2), sy, sy, e, e, n));
+    SetSum(ShiftedXY, MovedProducts(SumPair(ShiftedXY), sx, sy, d, e, n));
+    SetSum(ShiftedX, Moved(sx, d, n));
+    SetSum(ShiftedY, Moved(sy, e, n));
+    c.shift[0] = kx;
+    c.shift[1] = ky;
 }
 
 double Total(ShiftedSum k)
@@ -96,10 +197,14 @@ void AccumulateShiftedSums(ShiftedStep step, double x, double y, double sign)
         c.shift[0] = x;
         c.shift[1] = y;
     }
-    const double dx = x - double(c.shift[0]), dy = y - double(c.shift[1]);
-    const double terms[ShiftedSumCount] = {dx, dx * dx, dy, dy * dy, dx * dy};
+    // The shifted data and their squares and products exactly, as pairs.
+    const Pair dx = ExactSum(x, -double(c.shift[0])), dy = ExactSum(y, -double(c.shift[1]));
+    const Pair terms[ShiftedSumCount] = {dx, Times(dx, dx), dy, Times(dy, dy), Times(dx, dy)};
     for (int k = 0; k < ShiftedSumCount; ++k)
-        AddCompensated(c.sum[k], c.carry[k], sign * terms[k]);
+        AddCompensated(c.sum[k], c.carry[k], {sign * terms[k].hi, sign * terms[k].lo});
+    const double n = Regs.registers[RegCount];
+    if (sign < 0 && x == double(c.shift[0]) && y == double(c.shift[1]) && n >= 1)
+        MoveShiftToMean(n);
     std::memcpy(c.registers, StatisticsRegisters(), sizeof c.registers);
 }
 

@@ -6,9 +6,12 @@
 // one-pass formulas then subtract two nearly equal large numbers.  Beside
 // them the engine keeps the same sums of shifted data, x - Kx and y - Ky,
 // where (Kx, Ky) is the first point entered, each summed with Neumaier's
-// compensated summation.  Shifted data are small where the raw data cancel,
-// and the centred sums of squares and products then come out to nearly full
-// precision.
+// compensated summation of terms formed exactly (a double and the rest it
+// drops).  Shifted data are small where the raw data cancel, and the centred
+// sums of squares and products then come out to nearly full precision.  A
+// Σ− that removes the point the shift sits on moves the sums to a shift at
+// the means of the points that remain, so that the shift stays among the
+// data.
 //
 // The companions hold for the registers only while the six registers are
 // bit for bit the values the companions last left in them; any other
