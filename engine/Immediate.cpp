@@ -2,6 +2,7 @@
 #include "Immediate.h"
 
 #include "Conversion.h"
+#include "DecimalResults.h"
 #include "Financial.h"
 #include "Operators.h"
 #include "Programmer.h"
@@ -25,12 +26,19 @@ double XValue()
     return UnPrefs.stack[0];
 }
 
-// X as integer part, fractional part, floor and ceiling see it: a value that
-// differs from a whole number only by binary noise is that whole number, as
-// on the display, so that 4.35 x 100 has the integer part 435.
+// X as integer part, fractional part, floor and ceiling see it: a computed
+// value that differs from a whole number only by binary noise is that whole
+// number, so that 4.35 x 100 has the integer part 435.
 double WholeX()
 {
-    return SnapToWhole(XValue());
+    return WholeValue(XValue());
+}
+
+// The fractional part, as a decimal difference: 1.1 gives 0.1.
+double FractionOfX()
+{
+    const double x = WholeX();
+    return DecimalSubtract(x, std::trunc(x));
 }
 
 // Saves LastX and stores the result in X (label cleared).
@@ -181,30 +189,19 @@ double Degrees(double radians)
 void Sine()
 {
     double x = XValue();
-    double r = UnPrefs.hyperbolic() ? std::sinh(x) : SineSpecialCase(x) ? 0.0 : std::sin(ToRadians(x));
-    Replace(r);
+    Replace(UnPrefs.hyperbolic() ? std::sinh(x) : CircularSine(x));
 }
 
 void Cosine()
 {
     double x = XValue();
-    double r = UnPrefs.hyperbolic() ? std::cosh(x) : CosineSpecialCase(x) ? 0.0 : std::cos(ToRadians(x));
-    Replace(r);
+    Replace(UnPrefs.hyperbolic() ? std::cosh(x) : CircularCosine(x));
 }
 
 void Tangent()
 {
     double x = XValue();
-    double r;
-    if (UnPrefs.hyperbolic())
-        r = std::tanh(x);
-    else if (CosineSpecialCase(x))
-        r = NAN;
-    else if (SineSpecialCase(x))
-        r = 0.0;
-    else
-        r = std::tan(ToRadians(x));
-    Replace(r);
+    Replace(UnPrefs.hyperbolic() ? std::tanh(x) : CircularTangent(x));
 }
 
 void ArcCosine()
@@ -231,9 +228,9 @@ void ToRectangular()
 {
     const TapeValue radius = TapeLevel(0), angle = TapeLevel(1);
     StoreLastX();
-    double r = XValue(), a = ToRadians(UnPrefs.stack[1]);
-    StoreX(r * std::cos(a));
-    StoreY(r * std::sin(a));
+    double r = XValue(), a = UnPrefs.stack[1];
+    StoreX(r * CircularCosine(a));
+    StoreY(r * CircularSine(a));
     PopEnter();
     RecordPair(KeyToRectangular, radius, angle);
 }
@@ -309,7 +306,7 @@ bool HandleImmediateOperation(KeyOp key)
     case KeyCubeRoot: Replace(std::cbrt(x)); break;
     case KeyCube: integer ? IntegerPowerOfX(3) : Replace(x * x * x); break;
     case KeyReciprocal: Replace(1 / x); break;
-    case KeyFractionPart: KeepUnit(frac(WholeX()), true); break;
+    case KeyFractionPart: KeepUnit(FractionOfX(), true); break;
     case KeyAmortize: Amortize(); break;
     case KeyAmortizeNext: amort_next(); break;
     case KeyNpv: Npv(); break;

@@ -8,6 +8,7 @@
 #include "Operators.h"
 
 #include "Conversion.h"
+#include "DecimalResults.h"
 #include "Programmer.h"
 #include "Scientific.h"
 #include "Stack.h"
@@ -68,12 +69,14 @@ bool OperatorFits(KeyOp key)
 }
 
 // The x-th root of y; an odd root of a negative number is the real root.
+// An index that is a whole number but for binary noise counts as whole.
 double Root(double y, double x)
 {
-    bool oddWhole = std::fabs(std::fmod(x, 2.0)) == 1.0; // fmod is exact
+    const double index = WholeValue(x);
+    bool oddWhole = std::fabs(std::fmod(index, 2.0)) == 1.0; // fmod is exact
     if (y < 0 && oddWhole)
-        return -std::pow(-y, 1.0 / x);
-    return std::pow(y, 1.0 / x);
+        return -std::pow(-y, 1.0 / index);
+    return std::pow(y, 1.0 / index);
 }
 
 // Lifts the left operand into Y and makes `key` the pending operator.
@@ -218,8 +221,8 @@ bool PerformBinaryOperation(KeyOp op)
             // LastX keeps it as it was typed.
             label = NonIntegerUnit(PreserveUnit(op, yLabel, xLabel, &x));
             switch (int(op)) {
-            case KeyAdd: result = y + x; break;
-            case KeySubtract: result = subtract(y, x); break;
+            case KeyAdd: result = DecimalAdd(y, x); break;
+            case KeySubtract: result = DecimalSubtract(y, x); break;
             case KeyMultiply: result = y * x; break;
             default: result = y / x; break;
             }
@@ -242,7 +245,7 @@ bool PerformBinaryOperation(KeyOp op)
         }
         break;
     case KeyRoot: result = Root(y, x); break;
-    case KeyModulo: result = std::fmod(y, x); break;
+    case KeyModulo: result = DecimalModulo(y, x); break;
     case KeyCombinations: result = Combinations(y, x); break;
     case KeyPermutations: result = Permutations(y, x); break;
     case KeyAnd: result = IntegerAnd(y, yLabel, x, xLabel); label = IntegerUnit(0); break;

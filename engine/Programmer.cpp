@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Programmer.h"
 
+#include "DecimalResults.h"
 #include "Stack.h"
 
 #include "core/State.h"
@@ -24,10 +25,17 @@ double Reduce(uint32_t pattern, uint16_t wordLabel)
     return double(bits);
 }
 
+// A value read as a 32-bit pattern; a real number that is whole but for
+// binary noise reads as that whole number.
+uint32_t ReadPattern(double v, uint16_t label, bool producedSigned)
+{
+    return IntegerPattern(WholeValue(v), label, producedSigned);
+}
+
 // A value read and reduced to a word, as its low bits.
 uint32_t ReadWord(double v, uint16_t label, uint16_t wordLabel)
 {
-    return IntegerPattern(v, label, IsSignedWord(wordLabel)) & WordMask(wordLabel);
+    return ReadPattern(v, label, IsSignedWord(wordLabel)) & WordMask(wordLabel);
 }
 
 // The same as a signed number when the word is signed.
@@ -98,8 +106,8 @@ double ShiftOperation(ShiftKind kind, double y, uint16_t yLabel, double x, uint1
 {
     uint16_t s = IntegerUnit(yLabel);
     unsigned bytes = IntegerSize(yLabel);
-    uint32_t p = IntegerAsUnsigned32(y, yLabel);
-    int32_t n = IntegerAsSigned32(x, xLabel);
+    uint32_t p = ReadPattern(y, yLabel, false);
+    int32_t n = int32_t(ReadPattern(x, xLabel, true));
     unsigned long r = 0;
     switch (kind) {
     case ShiftKind::Left: r = shift(p, bytes, n == INT32_MIN ? INT32_MAX : -n, false); break;

@@ -2,6 +2,7 @@
 #include "Registers.h"
 
 #include "Conversion.h"
+#include "DecimalResults.h"
 #include "Financial.h"
 #include "Programmer.h"
 #include "Scientific.h"
@@ -31,25 +32,35 @@ double IntegerOperation(KeyOp op, double left, uint16_t leftLabel, double right,
     }
 }
 
-double FloatOperation(KeyOp op, double left, double right)
+// Register arithmetic drops the noise of typed decimals from sums and
+// differences (DecimalResults.h).  The statistics sums, which Σ+ and Σ−
+// change, keep the plain sum and the 14-digit difference.
+double FloatOperation(KeyOp op, double left, double right, bool statisticsSum)
 {
     switch (int(op)) {
-    case KeyAdd: return left + right;
-    case KeySubtract: return subtract(left, right);
+    case KeyAdd: return statisticsSum ? left + right : DecimalAdd(left, right);
+    case KeySubtract: return statisticsSum ? subtract(left, right) : DecimalSubtract(left, right);
     case KeyMultiply: return left * right;
     default: return left / right;
     }
 }
 
-// left op right with the labels of both sides; gives the result and its label.
-double Operate(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel, uint16_t* label)
+bool IsStatisticsSum(int r)
+{
+    return r >= RegSumX && r <= RegCount;
+}
+
+// left op right with the labels of both sides; gives the result and its
+// label.  `r` is the register taking part.
+double Operate(KeyOp op, double left, uint16_t leftLabel, double right, uint16_t rightLabel, int r,
+               uint16_t* label)
 {
     if (IntegerRegisterArithmetic(op)) {
         *label = IntegerUnit(0);
         return IntegerOperation(op, left, leftLabel, right, rightLabel);
     }
     *label = PreserveUnit(op, leftLabel, rightLabel, &right);
-    return FloatOperation(op, left, right);
+    return FloatOperation(op, left, right, IsStatisticsSum(r));
 }
 
 uint16_t RegisterLabel(int r)
@@ -77,9 +88,9 @@ void MemoryArithmetic(KeyOp op)
 {
     const TapeValue memory = TapePlain(Regs.memory), x = TapeLevel(0);
     if (op == KeyAdd)
-        Regs.memory = double(Regs.memory) + double(UnPrefs.stack[0]);
+        Regs.memory = DecimalAdd(Regs.memory, UnPrefs.stack[0]);
     else
-        Regs.memory = subtract(Regs.memory, UnPrefs.stack[0]);
+        Regs.memory = DecimalSubtract(Regs.memory, UnPrefs.stack[0]);
     RecordRegister(op, 0, TapeMemory, memory, x, TapePlain(Regs.memory));
 }
 
@@ -301,7 +312,7 @@ bool Store(double value, uint16_t label, KeyOp op, int r)
     double result = value;
     uint16_t resultLabel = label;
     if (IsArithmetic(op))
-        result = Operate(op, Regs.registers[r], RegisterLabel(r), value, label, &resultLabel);
+        result = Operate(op, Regs.registers[r], RegisterLabel(r), value, label, r, &resultLabel);
     if (!RegisterAccepts(r, result))
         return false;
     Regs.registers[r] = result;
@@ -318,7 +329,7 @@ void Recall(KeyOp op, int r)
     double result = v;
     uint16_t label = registerLabel;
     if (IsArithmetic(op)) {
-        result = Operate(op, UnPrefs.stack[0], UnPrefs.stackLabel[0], v, registerLabel, &label);
+        result = Operate(op, UnPrefs.stack[0], UnPrefs.stackLabel[0], v, registerLabel, r, &label);
     } else {
         LiftStackForNewValue();
     }

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Small numeric routines shared by the engine: 14-digit rounding, factorial,
 // gamma, combinations and permutations, time and angle conversions, and
-// rounding to the displayed digits.
+// rounding to the displayed digits.  Whole numbers are recognised as
+// DecimalResults.h says.
 
 #include "Scientific.h"
+
+#include "DecimalResults.h"
 
 #include "core/State.h"
 #include "format/Format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -18,27 +20,6 @@ namespace {
 // Significant digits kept by norm: two more than the display shows, enough
 // to drop the binary rounding noise of a sum or difference.
 constexpr int NormDigits = 14;
-
-// The value of a digit string with its point position and sign (as
-// ShortestDigits gives them).
-double DigitsValue(const char* digits, int point, bool negative)
-{
-    // "-.DIGITSeP": the digits as a fraction scaled by the point position.
-    char text[DigitBufferSize + 16];
-    char* p = text;
-    if (negative)
-        *p++ = '-';
-    *p++ = '.';
-    std::size_t length = std::strlen(digits);
-    std::memcpy(p, digits, length);
-    p += length;
-    if (point != 0) {
-        *p++ = 'e';
-        p = std::to_chars(p, text + sizeof text - 1, point).ptr;
-    }
-    *p = '\0';
-    return ConvertDecimalNumber(text);
-}
 
 bool IsDigit(char c)
 {
@@ -90,14 +71,6 @@ double frac(double x)
     return subtract(x, std::trunc(x));
 }
 
-double SnapToWhole(double x)
-{
-    if (x == std::trunc(x))
-        return x; // whole already, or infinite, and exact at any size
-    double n = norm(x);
-    return n == std::trunc(n) ? n : x;
-}
-
 namespace {
 
 bool IsWhole(double x)
@@ -112,21 +85,23 @@ double fact(double x)
     // Whole numbers as an exact product (170! is the largest a double holds;
     // beyond it the product is infinite), other reals through Gamma.  NaN at
     // the negative integers, where Gamma has its poles.
-    if (!IsWhole(x))
+    const double n = WholeValue(x);
+    if (!IsWhole(n))
         return std::tgamma(x + 1.0);
-    if (x < 0.0)
+    if (n < 0.0)
         return std::nan("");
     double product = 1.0;
-    for (double i = 2.0; i <= x && !std::isinf(product); i += 1.0)
+    for (double i = 2.0; i <= n && !std::isinf(product); i += 1.0)
         product *= i;
     return product;
 }
 
 double Gamma(double x)
 {
-    if (!IsWhole(x))
+    const double n = WholeValue(x);
+    if (!IsWhole(n))
         return std::tgamma(x);
-    return x >= 1.0 ? fact(x - 1.0) : std::nan("");
+    return n >= 1.0 ? fact(n - 1.0) : std::nan("");
 }
 
 namespace {
@@ -135,8 +110,8 @@ namespace {
 // either is negative or has a fraction.
 bool WholeOperands(double& n, double& k)
 {
-    n = SnapToWhole(n);
-    k = SnapToWhole(k);
+    n = WholeValue(n);
+    k = WholeValue(k);
     return IsWhole(n) && IsWhole(k) && n >= 0.0 && k >= 0.0;
 }
 
@@ -213,45 +188,6 @@ double FromRadians(double x)
     case AngleGrads: return x * (200.0 / pi());
     default: return x;
     }
-}
-
-namespace {
-
-// Whether X is an exact multiple of a quarter turn, in degrees or grads and
-// without the hyperbolic prefix; `quarters` is its remainder of a full turn
-// in quarter turns (-3 .. 3).
-bool ExactQuarterTurn(int* quarters)
-{
-    if (UnPrefs.hyperbolic())
-        return false;
-    double quarter;
-    switch (Prefs.angleMode()) {
-    case AngleDegrees: quarter = 90.0; break;
-    case AngleGrads: quarter = 100.0; break;
-    default: return false;
-    }
-    double r = std::fmod(double(UnPrefs.stack[0]), 4 * quarter);
-    double k = std::round(r / quarter);
-    if (r != k * quarter)
-        return false;
-    *quarters = int(k);
-    return true;
-}
-
-} // namespace
-
-// The sine is exactly zero at multiples of a half turn, the cosine at odd
-// multiples of a quarter turn.  Both look at X.
-bool SineSpecialCase(double)
-{
-    int quarters;
-    return ExactQuarterTurn(&quarters) && quarters % 2 == 0;
-}
-
-bool CosineSpecialCase(double)
-{
-    int quarters;
-    return ExactQuarterTurn(&quarters) && quarters % 2 != 0;
 }
 
 double rnd(double x, int digits)

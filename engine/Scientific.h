@@ -7,9 +7,6 @@ double norm(double x);
 // a - b rounded to 14 significant digits.
 double subtract(double a, double b);
 double frac(double x);
-// x when it is whole or its 14-digit rounding is not; otherwise that whole
-// number, which x differs from only by binary rounding noise.
-double SnapToWhole(double x);
 // x! : an exact product for whole x, Gamma(x + 1) for other reals.
 double fact(double x);
 double Gamma(double x);
@@ -22,8 +19,6 @@ double pi();
 // An angle in the current unit, reduced to less than a full turn, in radians.
 double ToRadians(double x);
 double FromRadians(double x);
-bool SineSpecialCase(double x);
-bool CosineSpecialCase(double x);
 // x rounded as the display shows it with the digit setting `digits`; in
 // Fixed format to the set number of decimals at every magnitude.
 double rnd(double x, int digits);

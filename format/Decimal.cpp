@@ -26,8 +26,13 @@ void ShortestDigits(double value, char* digits, int* decimalPoint, bool* sign)
     for (; *p && *p != 'e'; ++p)
         if (*p != '.')
             digits[n++] = *p;
-    if (*p == 'e')
-        std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, exponent);
+    if (*p == 'e') {
+        bool negative = *++p == '-';
+        for (++p; p < r.ptr; ++p)
+            exponent = exponent * 10 + (*p - '0');
+        if (negative)
+            exponent = -exponent;
+    }
     while (n > 1 && digits[n - 1] == '0')
         --n;
     digits[n] = '\0';
@@ -59,6 +64,25 @@ int RoundDecimalNumber(char* s, int* e, int count)
     for (int n = int(std::strlen(s)); n > 1 && s[n - 1] == '0'; --n)
         s[n - 1] = '\0';
     return carry;
+}
+
+double DigitsValue(const char* digits, int decimalPoint, bool negative)
+{
+    // "-.DIGITSeP": the digits as a fraction scaled by the point position.
+    char text[DigitBufferSize + 16];
+    char* p = text;
+    if (negative)
+        *p++ = '-';
+    *p++ = '.';
+    std::size_t length = std::strlen(digits);
+    std::memcpy(p, digits, length);
+    p += length;
+    if (decimalPoint != 0) {
+        *p++ = 'e';
+        p = std::to_chars(p, text + sizeof text - 1, decimalPoint).ptr;
+    }
+    *p = '\0';
+    return ConvertDecimalNumber(text);
 }
 
 double ConvertDecimalNumber(const char* text)

@@ -45,3 +45,7 @@ void ShortestDigits(double value, char* digits, int* decimalPoint, bool* sign);
 // increments *e.  Trailing zeros are removed when it rounds.  Returns 1 when
 // a new leading digit was created.
 int RoundDecimalNumber(char* s, int* e, int count);
+
+// The value of a digit string with its point position and sign, as
+// ShortestDigits gives them.
+double DigitsValue(const char* digits, int decimalPoint, bool negative);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shared numeric helpers: 14-digit rounding, factorial, time and angle
-// conversions, the exact sine and cosine cases and display rounding.
+// conversions, exact circular functions at quarter turns and display
+// rounding.
 #include "TestSupport.h"
 
+#include "engine/DecimalResults.h"
 #include "engine/Scientific.h"
 #include "format/Format.h"
 
@@ -85,33 +87,46 @@ TEST_F(ScientificTest, Angles)
     EXPECT_DOUBLE_EQ(ToRadians(90), pi() / 2);
 }
 
-TEST_F(ScientificTest, ExactSineAndCosineCases)
+TEST_F(ScientificTest, ExactValuesAtQuarterTurns)
 {
     struct {
         unsigned mode;
-        bool hyperbolic;
         double x;
-        bool sine;
-        bool cosine;
+        double sine, cosine, tangent;
     } const cases[] = {
-        {AngleDegrees, false, 180, true, false},   {AngleDegrees, false, -180, true, false},
-        {AngleDegrees, false, 360, true, false},   {AngleDegrees, false, 0, true, false},
-        {AngleDegrees, false, 90, false, true},    {AngleDegrees, false, 270, false, true},
-        {AngleDegrees, false, -90, false, true},   {AngleDegrees, false, 450, false, true},
-        {AngleDegrees, false, 45, false, false},   {AngleGrads, false, 200, true, false},
-        {AngleGrads, false, 100, false, true},     {AngleGrads, false, -300, false, true},
-        {AngleGrads, false, 90, false, false},     {AngleRadians, false, 0, false, false},
-        {AngleRadians, false, 180, false, false},  {AngleDegrees, true, 180, false, false},
-        {AngleDegrees, true, 90, false, false},    {AngleGrads, true, 100, false, false},
+        {AngleDegrees, 0, 0, 1, 0},
+        {AngleDegrees, 90, 1, 0, NAN},
+        {AngleDegrees, 180, 0, -1, 0},
+        {AngleDegrees, -180, 0, -1, 0},
+        {AngleDegrees, 270, -1, 0, NAN},
+        {AngleDegrees, -90, -1, 0, NAN},
+        {AngleDegrees, 450, 1, 0, NAN},
+        {AngleDegrees, 1e22, -0.984807753012208, 0.17364817766693, -5.67128181961771},
+        {AngleDegrees, 45, 0.707106781186548, 0.707106781186548, 1},
+        {AngleDegrees, 135, 0.707106781186548, -0.707106781186548, -1},
+        {AngleGrads, 200, 0, -1, 0},
+        {AngleGrads, 100, 1, 0, NAN},
+        {AngleGrads, -300, 1, 0, NAN},
+        {AngleGrads, 50, 0.707106781186548, 0.707106781186548, 1},
+        {AngleRadians, 3.141592653589793, 0, -1, 0},
+        {AngleRadians, 1.5707963267948966, 1, 0, NAN},
+        {AngleRadians, -4.71238898038469, 1, 0, NAN},
+        {AngleRadians, 0.5, 0.479425538604203, 0.877582561890373, 0.54630248984379},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.hyperbolic << " " << c.x);
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.x);
         Prefs.setAngleMode(c.mode);
-        UnPrefs.setHyperbolic(c.hyperbolic);
-        UnPrefs.stack[0] = c.x;
-        // The argument is not looked at; X is.
-        EXPECT_EQ(SineSpecialCase(12345), c.sine);
-        EXPECT_EQ(CosineSpecialCase(12345), c.cosine);
+        const double got[] = {CircularSine(c.x), CircularCosine(c.x), CircularTangent(c.x)};
+        const double want[] = {c.sine, c.cosine, c.tangent};
+        for (int i = 0; i < 3; ++i) {
+            if (std::isnan(want[i]))
+                EXPECT_TRUE(std::isnan(got[i])) << i;
+            else if (want[i] == std::trunc(want[i]))
+                EXPECT_EQ(got[i], want[i]) << i; // exact, and a zero is +0
+            else
+                EXPECT_NEAR(got[i], want[i], 1e-14) << i;
+            EXPECT_FALSE(got[i] == 0 && std::signbit(got[i])) << i;
+        }
     }
 }
 
