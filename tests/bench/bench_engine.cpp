@@ -30,16 +30,18 @@ std::vector<KeyOp> MixedSession()
     };
 }
 
-void BM_KeysWithUndo(benchmark::State& state)
+// Presses `keys` round after round, in simple, precedence and, when `rpn`
+// is set, RPN input in turn; counts keys per second.
+void PressRounds(benchmark::State& state, const std::vector<KeyOp>& keys, bool rpn)
 {
     ResetCalculator();
-    const std::vector<KeyOp> keys = MixedSession();
     const bool modes[3][2] = {{false, false}, {false, true}, {true, false}};
+    const int modeCount = rpn ? 3 : 2;
     int64_t count = 0;
     int round = 0;
     for (auto _ : state) {
-        Prefs.setRpnInput(modes[round % 3][0]);
-        Prefs.setPrecedenceInput(modes[round % 3][1]);
+        Prefs.setRpnInput(modes[round % modeCount][0]);
+        Prefs.setPrecedenceInput(modes[round % modeCount][1]);
         for (KeyOp key : keys)
             benchmark::DoNotOptimize(HandleButton(key));
         count += int64_t(keys.size());
@@ -47,7 +49,31 @@ void BM_KeysWithUndo(benchmark::State& state)
     }
     state.counters["keys/s"] = benchmark::Counter(double(count), benchmark::Counter::kIsRate);
 }
+
+void BM_KeysWithUndo(benchmark::State& state)
+{
+    PressRounds(state, MixedSession(), true);
+}
 BENCHMARK(BM_KeysWithUndo);
+
+// Typed decimals added and subtracted, each result freed of the binary
+// noise its operands carry.
+std::vector<KeyOp> DecimalSums()
+{
+    return {
+        KeyPoint, KeyDigit1, KeyAdd, KeyPoint, KeyDigit2, KeySubtract, KeyPoint, KeyDigit3, KeyEquals,
+        KeyDigit1, KeyDigit2, KeyDigit3, KeyPoint, KeyDigit4, KeyDigit5, KeyAdd, KeyDigit6, KeyPoint, KeyDigit7,
+        KeyDigit8, KeySubtract, KeyPoint, KeyDigit0, KeyDigit9, KeyEquals, KeyMemoryAdd,
+        KeyDigit1, KeyDigit0, KeyDigit0, KeyDigit0, KeyPoint, KeyDigit3, KeySubtract, KeyDigit9, KeyDigit9,
+        KeyDigit9, KeyPoint, KeyDigit1, KeyEquals, KeyMemorySubtract, KeyClear,
+    };
+}
+
+void BM_DecimalSums(benchmark::State& state)
+{
+    PressRounds(state, DecimalSums(), false);
+}
+BENCHMARK(BM_DecimalSums);
 
 std::vector<double> Spread()
 {
