@@ -2,6 +2,7 @@
 #include "InstanceLock.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -18,12 +19,15 @@ const QByteArray RaiseAnswer = "ok\n";
 // How long one attempt to reach the holder may take, in milliseconds.
 constexpr int AttemptTime = 500;
 
-// After this many milliseconds a lock whose process runs, but that no
-// process holds any more, counts as stale.  A running calculator holds
-// its lock for hours: its lock stays safe all the same, because it keeps
-// the lock file locked in the system (flock) and a lock is only ever
-// removed when nobody holds it there.
-constexpr int StaleLockTime = 30000;
+// QLockFile takes over a lock whose process has ended at once, and one
+// that is older than this, in milliseconds, and that no process holds in
+// the system (flock) any more: one that cannot be read (empty, or not a
+// lock at all), or whose process number now belongs to another program of
+// the same name.  A running calculator holds its lock for hours and keeps
+// it held in the system all that time, so its lock is never taken.  A
+// younger lock may be one that is being made right now, not yet held in
+// the system: it is judged once it is this old.
+constexpr int StaleLockTime = 1000;
 
 } // namespace
 
@@ -62,8 +66,8 @@ InstanceLock::Result InstanceLock::lock()
         return Locked;
     if (!QDir().mkpath(QFileInfo(m_settingsFile).absolutePath()))
         return Unlockable;
-    // A few rounds, for a holder that lets go while this one looks.
-    for (int round = 0; round < 3; ++round) {
+    const QDeadlineTimer deadline(2 * StaleLockTime);
+    for (;;) {
         qint64 pid = 0;
         QString host, application;
         if (m_lock.getLockInfo(&pid, &host, &application) && !host.isEmpty() &&
@@ -75,31 +79,31 @@ InstanceLock::Result InstanceLock::lock()
             return Locked;
         if (m_lock.error() != QLockFile::LockFailedError)
             return Unlockable;
-        // QLockFile takes over a lock whose process has ended; this also
-        // takes over one that cannot be read (empty, or not a lock), or
-        // whose process number now belongs to another calculator.  Either
-        // way only when no process holds the lock file in the system.
-        if (!m_lock.removeStaleLockFile() && QFileInfo::exists(m_lock.fileName()))
+        // Held, unless the lock is too young to be judged: then it is
+        // judged again when it is old enough, or when its holder lets go.
+        // (QLockFile has just judged it by an age a moment younger.)
+        const QDateTime made = QFileInfo(m_lock.fileName()).lastModified();
+        const qint64 age = made.isValid() ? made.msecsTo(QDateTime::currentDateTime()) : 0;
+        if (qAbs(age) > StaleLockTime + 100 || deadline.hasExpired())
             return HeldHere;
+        QThread::msleep(50);
     }
-    return HeldHere;
 }
 
 InstanceLock::Result InstanceLock::claim(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
+        // A running calculator answers at once; the holder may also be a
+        // window that is just starting, or a short run of the driver: try
+        // again until the deadline.
+        if (askHolder())
+            return Handed;
         const Result result = lock();
         if (result == Locked)
             listen();
-        if (result != HeldHere)
+        if (result != HeldHere || deadline.hasExpired())
             return result;
-        // The holder may be a window that is just starting, or a short run
-        // of the driver: try again until the deadline.
-        if (askHolder())
-            return Handed;
-        if (deadline.hasExpired())
-            return HeldHere;
         QThread::msleep(50);
     }
 }

@@ -31,7 +31,9 @@ public:
         Unlockable     // the lock file cannot be made: a read-only folder, a full disk
     };
 
-    // Takes the lock at once: Locked, HeldHere, HeldElsewhere or Unlockable.
+    // Takes the lock: Locked, HeldHere, HeldElsewhere or Unlockable.  A lock
+    // made less than a second ago, not yet to be judged, is waited for
+    // until it is older or let go, two seconds at the most.
     Result lock();
 
     // For the window: takes the lock and listens for later starts, or asks

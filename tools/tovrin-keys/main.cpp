@@ -87,7 +87,8 @@ bool LockStateFile(InstanceLock& lock, const char* file)
                      qPrintable(lock.lockFileName()));
         return false;
     default:
-        std::fprintf(stderr, "tovrin-keys: %s is in use by a running Tovrin; nothing was changed\n", file);
+        std::fprintf(stderr, "tovrin-keys: %s is in use by a running Tovrin (lock file %s); nothing was changed\n",
+                     file, qPrintable(lock.lockFileName()));
         return false;
     }
 }
