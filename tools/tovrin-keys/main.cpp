@@ -67,6 +67,13 @@ const char* KindName(FileKind kind)
     }
 }
 
+// Says that the state file is something other than a regular file.
+void SayRefused(const std::string& file, FileKind kind)
+{
+    std::fprintf(stderr, "tovrin-keys: %s is %s, not a regular file; nothing was read or written\n", file.c_str(),
+                 KindName(kind));
+}
+
 // Takes the lock of the state file; false, with a message, when another
 // calculator holds it or it cannot be made.
 bool LockStateFile(InstanceLock& lock, const char* file)
@@ -99,8 +106,7 @@ bool LoadStateFile(const std::string& file)
     SettingsDamage damage;
     GetPreferences(QString::fromStdString(file), &damage);
     if (damage.refused()) {
-        std::fprintf(stderr, "tovrin-keys: %s is %s, not a regular file; nothing was read or written\n",
-                     file.c_str(), KindName(damage.kind));
+        SayRefused(file, damage.kind);
         return false;
     }
     if (!damage.damaged)
@@ -211,8 +217,7 @@ int main(int argc, char** argv)
         const QString file = QString::fromStdString(options.stateFile);
         const FileKind kind = KindOfFile(file);
         if (kind != FileKind::Absent && kind != FileKind::Regular) {
-            std::fprintf(stderr, "tovrin-keys: %s is %s, not a regular file; nothing was read or written\n",
-                         options.stateFile.c_str(), KindName(kind));
+            SayRefused(options.stateFile, kind);
             return 1;
         }
         lock = std::make_unique<InstanceLock>(file);
