@@ -26,6 +26,11 @@ Copyright © Die Tovrin-Entwickler</translation>
         <source>Keypad</source>
         <translation>Tastenfeld</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says for a value and its name: &quot;X: 1,234.5 ft&quot;, &quot;Register 13: error&quot;. %1 is the name, %2 the value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>AdvancedDisplay</name>
@@ -33,6 +38,16 @@ Copyright © Die Tovrin-Entwickler</translation>
         <source>X</source>
         <extracomment>The display&apos;s name for a screen reader: the X register it shows.</extracomment>
         <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <extracomment>The display&apos;s second line for a screen reader: the Y register.</extracomment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>What a screen reader says for a display of two lines: %1 is X, %2 is Y.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -70,86 +85,14 @@ Copyright © Die Tovrin-Entwickler</translation>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <source>Calculator</source>
-        <translation>Rechner</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>RPN Stack...</source>
-        <translation>UPN-Stapel...</translation>
-    </message>
-    <message>
-        <source>User Registers...</source>
-        <translation>Benutzerregister...</translation>
-    </message>
-    <message>
-        <source>Tape...</source>
-        <translation>Rechenstreifen...</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
-    </message>
-    <message>
-        <source>Colors...</source>
-        <translation>Farben...</translation>
-    </message>
-    <message>
-        <source>Keyboard...</source>
-        <translation>Tastatur...</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Tasten</translation>
-    </message>
-    <message>
-        <source>About Tovrin...</source>
-        <translation>Über Tovrin...</translation>
     </message>
     <message>
         <source>Nothing to Undo</source>
@@ -210,6 +153,82 @@ und Statistikregister.</translation>
     <message>
         <source>Not pasted: the clipboard holds no single number.</source>
         <translation>Nicht eingefügt: Die Zwischenablage enthält nicht genau eine Zahl.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Rechner</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;RPN Stack...</source>
+        <translation>&amp;UPN-Stapel...</translation>
+    </message>
+    <message>
+        <source>&amp;User Registers...</source>
+        <translation>Benutzer&amp;register...</translation>
+    </message>
+    <message>
+        <source>&amp;Tape...</source>
+        <translation>Rechen&amp;streifen...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Colors...</source>
+        <translation>&amp;Farben...</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard...</source>
+        <translation>&amp;Tastatur...</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>Benutzer&amp;handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;About Tovrin...</source>
+        <translation>Ü&amp;ber Tovrin...</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Funktion:</translation>
     </message>
 </context>
 <context>
@@ -1127,24 +1146,12 @@ und Statistikregister.</translation>
         <translation>Pfeil nach oben</translation>
     </message>
     <message>
-        <source>Previous function</source>
-        <translation>Vorherige Funktion</translation>
-    </message>
-    <message>
         <source>Down</source>
         <translation>Pfeil nach unten</translation>
     </message>
     <message>
-        <source>Next function</source>
-        <translation>Nächste Funktion</translation>
-    </message>
-    <message>
         <source>Tab</source>
         <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Into the keypad, and out again</source>
-        <translation>In das Tastenfeld hinein und wieder hinaus</translation>
     </message>
     <message>
         <source>Left or Right</source>
@@ -1161,6 +1168,34 @@ und Statistikregister.</translation>
     <message>
         <source>Press the key with the focus</source>
         <translation>Die Taste mit dem Fokus drücken</translation>
+    </message>
+    <message>
+        <source>Previous function; in the keypad, the key above</source>
+        <translation>Vorige Funktion; im Tastenfeld die Taste darüber</translation>
+    </message>
+    <message>
+        <source>Next function; in the keypad, the key below</source>
+        <translation>Nächste Funktion; im Tastenfeld die Taste darunter</translation>
+    </message>
+    <message>
+        <source>Move the focus: function selector, keypad, display</source>
+        <translation>Den Fokus bewegen: Funktionswahl, Tastenfeld, Anzeige</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation>Die Menüs öffnen</translation>
+    </message>
+    <message>
+        <source>Alt+letter</source>
+        <translation>Alt+Buchstabe</translation>
+    </message>
+    <message>
+        <source>The menu or control of the underlined letter</source>
+        <translation>Das Menü oder Bedienelement des unterstrichenen Buchstabens</translation>
     </message>
 </context>
 <context>
@@ -1280,18 +1315,6 @@ und Statistikregister.</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Left</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Mitte</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1372,44 +1395,65 @@ und Statistikregister.</translation>
         <translation>20</translation>
     </message>
     <message>
-        <source>Quick Switch</source>
-        <translation>Schnellwahl</translation>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
     </message>
     <message>
-        <source>100 Registers</source>
-        <translation>100 Register</translation>
+        <source>&amp;Center</source>
+        <translation>&amp;Mitte</translation>
     </message>
     <message>
-        <source>Sticky Shift</source>
-        <translation>Umschalten rastet ein</translation>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
     </message>
     <message>
-        <source>2-line Display</source>
-        <translation>Zweizeilige Anzeige</translation>
+        <source>&amp;Quick Switch</source>
+        <translation>Schnell&amp;wahl</translation>
     </message>
     <message>
-        <source>Comma Radix</source>
-        <translation>Dezimalkomma</translation>
+        <source>100 Re&amp;gisters</source>
+        <translation>100 Regis&amp;ter</translation>
     </message>
     <message>
-        <source>Format:</source>
-        <translation>Format:</translation>
+        <source>Stic&amp;ky Shift</source>
+        <translation>&amp;Umschalten rastet ein</translation>
     </message>
     <message>
-        <source>Display:</source>
-        <translation>Anzeige:</translation>
+        <source>&amp;2-line Display</source>
+        <translation>&amp;Zweizeilige Anzeige</translation>
     </message>
     <message>
-        <source>Integer:</source>
-        <translation>Ganzzahl:</translation>
+        <source>Co&amp;mma Radix</source>
+        <translation>&amp;Dezimalkomma</translation>
     </message>
     <message>
-        <source>Input:</source>
-        <translation>Eingabe:</translation>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
-        <source>Stack:</source>
-        <translation>Stapel:</translation>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Stellen:</translation>
+    </message>
+    <message>
+        <source>Dis&amp;play:</source>
+        <translation>&amp;Anzeige:</translation>
+    </message>
+    <message>
+        <source>&amp;Opens:</source>
+        <extracomment>What a tap on the chosen third of the display opens.</extracomment>
+        <translation>Öff&amp;net:</translation>
+    </message>
+    <message>
+        <source>&amp;Integer:</source>
+        <translation>&amp;Ganzzahl:</translation>
+    </message>
+    <message>
+        <source>I&amp;nput:</source>
+        <translation>&amp;Eingabe:</translation>
+    </message>
+    <message>
+        <source>&amp;Stack:</source>
+        <translation>Sta&amp;pel:</translation>
     </message>
 </context>
 <context>

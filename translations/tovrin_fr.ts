@@ -26,6 +26,11 @@ Copyright © Les développeurs de Tovrin</translation>
         <source>Keypad</source>
         <translation>Pavé de touches</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says for a value and its name: &quot;X: 1,234.5 ft&quot;, &quot;Register 13: error&quot;. %1 is the name, %2 the value.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>AdvancedDisplay</name>
@@ -33,6 +38,16 @@ Copyright © Les développeurs de Tovrin</translation>
         <source>X</source>
         <extracomment>The display&apos;s name for a screen reader: the X register it shows.</extracomment>
         <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <extracomment>The display&apos;s second line for a screen reader: the Y register.</extracomment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>What a screen reader says for a display of two lines: %1 is X, %2 is Y.</extracomment>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -70,86 +85,14 @@ Copyright © Les développeurs de Tovrin</translation>
         <translation>Tovrin</translation>
     </message>
     <message>
-        <source>Calculator</source>
-        <translation>Calculatrice</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>RPN Stack...</source>
-        <translation>Pile RPN...</translation>
-    </message>
-    <message>
-        <source>User Registers...</source>
-        <translation>Registres utilisateur...</translation>
-    </message>
-    <message>
-        <source>Tape...</source>
-        <translation>Bande papier...</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
         <source>copy</source>
         <extracomment>The name of the Copy icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>copy</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Preferences...</source>
-        <translation>Préférences...</translation>
-    </message>
-    <message>
-        <source>Colors...</source>
-        <translation>Couleurs...</translation>
-    </message>
-    <message>
-        <source>Keyboard...</source>
-        <translation>Clavier...</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guide de l’utilisateur</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Touches</translation>
-    </message>
-    <message>
-        <source>About Tovrin...</source>
-        <translation>À propos de Tovrin...</translation>
     </message>
     <message>
         <source>Nothing to Undo</source>
@@ -209,6 +152,82 @@ et statistiques.</translation>
     <message>
         <source>Not pasted: the clipboard holds no single number.</source>
         <translation>Non collé&#xa0;: le presse-papiers ne contient pas exactement un nombre.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Calculatrice</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;RPN Stack...</source>
+        <translation>&amp;Pile RPN...</translation>
+    </message>
+    <message>
+        <source>&amp;User Registers...</source>
+        <translation>&amp;Registres utilisateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Tape...</source>
+        <translation>&amp;Bande papier...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>&amp;Colors...</source>
+        <translation>&amp;Couleurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard...</source>
+        <translation>C&amp;lavier...</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>&amp;About Tovrin...</source>
+        <translation>À &amp;propos de Tovrin...</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Fonction :</translation>
     </message>
 </context>
 <context>
@@ -1126,24 +1145,12 @@ et statistiques.</translation>
         <translation>Flèche haut</translation>
     </message>
     <message>
-        <source>Previous function</source>
-        <translation>Fonction précédente</translation>
-    </message>
-    <message>
         <source>Down</source>
         <translation>Flèche bas</translation>
     </message>
     <message>
-        <source>Next function</source>
-        <translation>Fonction suivante</translation>
-    </message>
-    <message>
         <source>Tab</source>
         <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Into the keypad, and out again</source>
-        <translation>Entrer dans le pavé de touches, puis en sortir</translation>
     </message>
     <message>
         <source>Left or Right</source>
@@ -1160,6 +1167,34 @@ et statistiques.</translation>
     <message>
         <source>Press the key with the focus</source>
         <translation>Appuyer sur la touche qui a le focus</translation>
+    </message>
+    <message>
+        <source>Previous function; in the keypad, the key above</source>
+        <translation>Fonction précédente ; dans le pavé, la touche du dessus</translation>
+    </message>
+    <message>
+        <source>Next function; in the keypad, the key below</source>
+        <translation>Fonction suivante ; dans le pavé, la touche du dessous</translation>
+    </message>
+    <message>
+        <source>Move the focus: function selector, keypad, display</source>
+        <translation>Déplacer le focus : sélecteur de fonction, pavé, affichage</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation>Ouvrir les menus</translation>
+    </message>
+    <message>
+        <source>Alt+letter</source>
+        <translation>Alt+lettre</translation>
+    </message>
+    <message>
+        <source>The menu or control of the underlined letter</source>
+        <translation>Le menu ou la commande de la lettre soulignée</translation>
     </message>
 </context>
 <context>
@@ -1279,18 +1314,6 @@ et statistiques.</translation>
         <translation>Tous</translation>
     </message>
     <message>
-        <source>Left</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
@@ -1371,44 +1394,65 @@ et statistiques.</translation>
         <translation>20</translation>
     </message>
     <message>
-        <source>Quick Switch</source>
-        <translation>Sélection rapide</translation>
+        <source>&amp;Left</source>
+        <translation>&amp;Gauche</translation>
     </message>
     <message>
-        <source>100 Registers</source>
-        <translation>100 registres</translation>
+        <source>&amp;Center</source>
+        <translation>C&amp;entre</translation>
     </message>
     <message>
-        <source>Sticky Shift</source>
-        <translation>Maj rémanente</translation>
+        <source>&amp;Right</source>
+        <translation>&amp;Droite</translation>
     </message>
     <message>
-        <source>2-line Display</source>
-        <translation>Affichage sur 2 lignes</translation>
+        <source>&amp;Quick Switch</source>
+        <translation>Sélection &amp;rapide</translation>
     </message>
     <message>
-        <source>Comma Radix</source>
-        <translation>Virgule décimale</translation>
+        <source>100 Re&amp;gisters</source>
+        <translation>100 reg&amp;istres</translation>
     </message>
     <message>
-        <source>Format:</source>
-        <translation>Format&#xa0;:</translation>
+        <source>Stic&amp;ky Shift</source>
+        <translation>&amp;Maj rémanente</translation>
     </message>
     <message>
-        <source>Display:</source>
-        <translation>Affichage&#xa0;:</translation>
+        <source>&amp;2-line Display</source>
+        <translation>Affichage sur &amp;2 lignes</translation>
     </message>
     <message>
-        <source>Integer:</source>
-        <translation>Entiers&#xa0;:</translation>
+        <source>Co&amp;mma Radix</source>
+        <translation>&amp;Virgule décimale</translation>
     </message>
     <message>
-        <source>Input:</source>
-        <translation>Saisie&#xa0;:</translation>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
-        <source>Stack:</source>
-        <translation>Pile&#xa0;:</translation>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Chiffres :</translation>
+    </message>
+    <message>
+        <source>Dis&amp;play:</source>
+        <translation>&amp;Affichage :</translation>
+    </message>
+    <message>
+        <source>&amp;Opens:</source>
+        <extracomment>What a tap on the chosen third of the display opens.</extracomment>
+        <translation>&amp;Ouvre :</translation>
+    </message>
+    <message>
+        <source>&amp;Integer:</source>
+        <translation>E&amp;ntiers :</translation>
+    </message>
+    <message>
+        <source>I&amp;nput:</source>
+        <translation>&amp;Saisie :</translation>
+    </message>
+    <message>
+        <source>&amp;Stack:</source>
+        <translation>&amp;Pile :</translation>
     </message>
 </context>
 <context>

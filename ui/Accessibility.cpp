@@ -5,13 +5,17 @@
 #include "KeyNames.h"
 #include "Keyboard.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QHash>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -147,28 +151,81 @@ private:
     mutable QHash<int, QAccessible::Id> m_children;
 };
 
-// A display: its name ("X", "Y", "Register 13"), the number as shown and
-// its label.
-class DisplayAccessible : public QAccessibleWidget {
+// A display: what it shows, said as a person would say it ("X: 1,234.5
+// ft"), as its name and as the text of a read-only text; the value alone
+// ("1,234.5 ft") as its value; the status indicators it shows as its
+// description.
+class DisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DisplayAccessible(Display* display) : QAccessibleWidget(display, QAccessible::StaticText) {}
 
+    const Display* display() const { return static_cast<const Display*>(widget()); }
+
     QString text(QAccessible::Text t) const override
     {
-        const auto* display = static_cast<const Display*>(widget());
-        QString number, label;
         switch (t) {
-        case QAccessible::Name: return display->shownName();
-        case QAccessible::Value:
-            display->shownValue(number, label);
-            return label.isEmpty() ? number : number + QLatin1Char(' ') + label;
-        case QAccessible::Description:
-            display->shownValue(number, label);
-            return label;
+        case QAccessible::Name: return display()->spokenText();
+        case QAccessible::Value: return display()->shownWords();
+        case QAccessible::Description: return display()->spokenDetails();
         default: return QAccessibleWidget::text(t);
         }
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text interface: the spoken text, read-only, without a caret or
+    // a selection.
+    QString text(int start, int end) const override
+    {
+        const QString all = display()->spokenText();
+        start = std::clamp(start, 0, int(all.size()));
+        end = end < 0 ? int(all.size()) : std::clamp(end, start, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(display()->spokenText().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return QString();
+    }
 };
+
+// A line that tells, for a while, why something was not done: a
+// notification, read out when it appears.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The dynamic property that marks a label as a notice.
+constexpr char NoticeProperty[] = "tovrinNotice";
 
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
@@ -176,6 +233,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
         return new KeypadAccessible(keypad);
     if (auto* display = qobject_cast<Display*>(object))
         return new DisplayAccessible(display);
+    if (auto* label = qobject_cast<QLabel*>(object); label && label->property(NoticeProperty).toBool())
+        return new NoticeAccessible(label);
     return nullptr;
 }
 
@@ -202,12 +261,67 @@ void AccessibleFocusMoved(Keyboard* keypad)
     QAccessible::updateAccessibility(&event);
 }
 
-void AccessibleValueChanged(Display* display)
+QString SpokenValue(const QString& name, const QString& value)
+{
+    //: What a screen reader says for a value and its name: "X: 1,234.5 ft",
+    //: "Register 13: error".  %1 is the name, %2 the value.
+    return Accessibility::tr("%1: %2").arg(name, value);
+}
+
+void AccessibleTextChanged(QWidget* widget, const QString& before, const QString& now)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent event(display, QAccessible::NameChanged);
+    QAccessibleEvent name(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleTextUpdateEvent text(widget, 0, before, now);
+    QAccessible::updateAccessibility(&text);
+}
+
+void AccessibleDescriptionChanged(QWidget* widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
-    QAccessibleValueChangeEvent value(display, QVariant());
-    QAccessible::updateAccessibility(&value);
+}
+
+namespace {
+
+// Posts an event of the type for every cell of rows first..last.
+void PostForCells(QAbstractItemView* view, int first, int last, QAccessible::Event type)
+{
+    if (!QAccessible::isActive() || !view->model())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    if (!cells)
+        return;
+    const int columns = view->model()->columnCount(view->rootIndex());
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            if (QAccessibleInterface* cell = cells->cellAt(row, column)) {
+                QAccessibleEvent event(cell, type);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void AccessibleRowsInserted(QAbstractItemView* view, int first, int last)
+{
+    PostForCells(view, first, last, QAccessible::ObjectCreated);
+}
+
+void AccessibleRowChanged(QAbstractItemView* view, int row)
+{
+    PostForCells(view, row, row, QAccessible::NameChanged);
+}
+
+void MakeAccessibleNotice(QLabel* label)
+{
+    InstallAccessibility();
+    label->setProperty(NoticeProperty, true);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/State.h"
 #include "engine/Operators.h"
+#include "ui/Accessibility.h"
 #include "ui/AdvancedDisplay.h"
 #include "ui/Legends.h"
 
@@ -119,6 +120,31 @@ AdvancedDisplay::AdvancedDisplay(QWidget* parent) : Display(parent, 0)
     setLines(Prefs.twoLineDisplay() ? 2 : 1);
     //: The display's name for a screen reader: the X register it shows.
     setAccessibleName(tr("X"));
+    // Tab reaches the display, where a screen reader reads each result; a
+    // click is a tap and takes no focus.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString AdvancedDisplay::spokenText() const
+{
+    const QString x = Display::spokenText();
+    if (getLines() != 2)
+        return x;
+    QString number, label;
+    valueTexts(UnPrefs.stack[1], UnPrefs.stackLabel[1], false, UnPrefs.stackLabelIndex[1], number, label);
+    //: The display's second line for a screen reader: the Y register.
+    const QString y = SpokenValue(tr("Y"), label.isEmpty() ? number : number + QLatin1Char(' ') + label);
+    //: What a screen reader says for a display of two lines: %1 is X, %2 is Y.
+    return tr("%1; %2").arg(x, y);
+}
+
+QString AdvancedDisplay::spokenDetails() const
+{
+    QStringList shown;
+    for (const StatusState& state : StatusStates)
+        if (state.shown())
+            shown << QString::fromLatin1(state.text);
+    return shown.join(QLatin1String(", "));
 }
 
 void AdvancedDisplay::shownValue(QString& number, QString& label) const
@@ -283,6 +309,16 @@ void AdvancedDisplay::updateDisplay()
         painter.fillRect(rect(), palette().color(backgroundRole()));
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // The keyboard focus: a ring in the selection colour inside the
+        // frame, clear of the numbers.
+        if (hasFocus()) {
+            const int ring = std::max(2, height() / 40);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), ring, Qt::SolidLine, Qt::SquareCap,
+                                Qt::MiterJoin));
+            painter.setBrush(Qt::NoBrush);
+            const qreal inset = FrameLine + ring / 2.0;
+            painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+        }
     }
     if (getLines() == 2)
         displayReg(m_yRect, 1);

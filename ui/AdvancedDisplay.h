@@ -55,6 +55,10 @@ public:
     void calculateHeight() override;
     // X: the number being typed as typed, or X and its label.
     void shownValue(QString& number, QString& label) const override;
+    // X, then Y when the display shows two lines: "X: 5.; Y: 3.".
+    QString spokenText() const override;
+    // The status indicators shown: "RPN, HEX".
+    QString spokenDetails() const override;
 
     void initStatus();
     void drawStatus(uint16_t code);

@@ -127,6 +127,7 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     m_notice->setBackgroundRole(QPalette::ToolTipBase);
     m_notice->setForegroundRole(QPalette::ToolTipText);
     m_notice->hide();
+    MakeAccessibleNotice(m_notice);
     m_noticeTimer = new QTimer(this);
     m_noticeTimer->setSingleShot(true);
     connect(m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
@@ -137,7 +138,11 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     m_display->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     showQuickSwitch(Prefs.quickSwitch());
+    updateTabOrder();
     updateHistoryActions();
+    // Typing reaches the calculator from the start: the keypad has the
+    // focus, without its ring until Tab asks for it.
+    m_keyboard->setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorForm::showNotice(const QString& text)
@@ -146,6 +151,9 @@ void CalculatorForm::showNotice(const QString& text)
     const int width = m_notice->parentWidget()->width();
     m_notice->setGeometry(0, m_display->geometry().bottom() + 1, width, m_notice->heightForWidth(width));
     m_notice->raise();
+    // Shown afresh, so that a screen reader reads a new notice out even
+    // while the last one still shows.
+    m_notice->hide();
     m_notice->show();
     m_noticeTimer->start(NoticeTime);
 }
@@ -157,48 +165,77 @@ void CalculatorForm::buildMenus()
     m_menuBar->setObjectName(QStringLiteral("menuToolBar"));
     addToolBar(Qt::TopToolBarArea, m_menuBar);
 
-    QMenuBar* bar = new QMenuBar(m_menuBar);
-    bar->setNativeMenuBar(false);
-    m_menuBar->addWidget(bar);
+    m_menus = new QMenuBar(m_menuBar);
+    m_menus->setNativeMenuBar(false);
+    m_menuBar->addWidget(m_menus);
 
-    QMenu* calculator = bar->addMenu(tr("Calculator"));
-    QMenu* edit = bar->addMenu(tr("Edit"));
-    QMenu* options = bar->addMenu(tr("Options"));
-    QMenu* help = bar->addMenu(tr("Help"));
+    // Every menu and item has a mnemonic, unique in its menu, in every
+    // language: the catalogues place their own.
+    QMenu* calculator = m_menus->addMenu(tr("&Calculator"));
+    QMenu* edit = m_menus->addMenu(tr("&Edit"));
+    QMenu* options = m_menus->addMenu(tr("&Options"));
+    QMenu* help = m_menus->addMenu(tr("&Help"));
 
-    connect(calculator->addAction(tr("RPN Stack...")), &QAction::triggered, this, &CalculatorForm::viewRpnStackForm);
-    connect(calculator->addAction(tr("User Registers...")), &QAction::triggered, this,
+    connect(calculator->addAction(tr("&RPN Stack...")), &QAction::triggered, this,
+            &CalculatorForm::viewRpnStackForm);
+    connect(calculator->addAction(tr("&User Registers...")), &QAction::triggered, this,
             &CalculatorForm::viewUserRegistersForm);
-    connect(calculator->addAction(tr("Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
+    connect(calculator->addAction(tr("&Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
     calculator->addSeparator();
-    m_quitAction = calculator->addAction(tr("Quit"), QKeySequence::Quit, this, &CalculatorForm::quit);
+    m_quitAction = calculator->addAction(tr("&Quit"), this, &CalculatorForm::quit);
+    m_quitAction->setShortcuts(QuitShortcuts());
 
     // The menu shows the shortcuts.  While Undo or Redo is greyed out its
     // shortcut reaches keyPressEvent, which says that there is nothing to
     // undo or redo.
-    m_undoAction = edit->addAction(tr("Undo"), QKeySequence::Undo, this, &CalculatorForm::undo);
-    m_redoAction = edit->addAction(tr("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), this, &CalculatorForm::redo);
+    m_undoAction = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, &CalculatorForm::undo);
+    m_redoAction = edit->addAction(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), this, &CalculatorForm::redo);
     edit->addSeparator();
     //: The name of the Copy icon's picture, not a text: keep it as it is.
     const QString copyIcon = tr("copy");
     //: The name of the Paste icon's picture, not a text: keep it as it is.
     const QString pasteIcon = tr("paste");
-    m_copyAction = edit->addAction(QIcon(Resource::loadPixmap(copyIcon)), tr("Copy"), QKeySequence::Copy, this,
+    m_copyAction = edit->addAction(QIcon(Resource::loadPixmap(copyIcon)), tr("&Copy"), QKeySequence::Copy, this,
                                    &CalculatorForm::copy);
-    m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(pasteIcon)), tr("Paste"), QKeySequence::Paste,
+    m_pasteAction = edit->addAction(QIcon(Resource::loadPixmap(pasteIcon)), tr("&Paste"), QKeySequence::Paste,
                                     this, &CalculatorForm::paste);
     // A side window may have made a step (the Tape window's Clear).
     connect(edit, &QMenu::aboutToShow, this, &CalculatorForm::updateHistoryActions);
 
-    connect(options->addAction(tr("Preferences...")), &QAction::triggered, this,
+    connect(options->addAction(tr("&Preferences...")), &QAction::triggered, this,
             &CalculatorForm::doPreferencesDialog);
-    connect(options->addAction(tr("Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
-    connect(options->addAction(tr("Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
+    connect(options->addAction(tr("&Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
+    connect(options->addAction(tr("&Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
 
-    help->addAction(tr("User Guide"), QKeySequence::HelpContents, this, &CalculatorForm::viewUserGuide);
-    connect(help->addAction(tr("Keys")), &QAction::triggered, this, &CalculatorForm::viewKeysForm);
+    help->addAction(tr("&User Guide"), QKeySequence::HelpContents, this, &CalculatorForm::viewUserGuide);
+    connect(help->addAction(tr("&Keys")), &QAction::triggered, this, &CalculatorForm::viewKeysForm);
     help->addSeparator();
-    connect(help->addAction(tr("About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
+    connect(help->addAction(tr("&About Tovrin...")), &QAction::triggered, this, &CalculatorForm::doAboutDialog);
+
+    // F10 opens the first menu, as on other desktops; the arrow keys go on
+    // from there.
+    auto* openMenus = new QAction(this);
+    openMenus->setShortcut(Qt::Key_F10);
+    connect(openMenus, &QAction::triggered, this, &CalculatorForm::openMenus);
+    addAction(openMenus);
+}
+
+QList<QKeySequence> CalculatorForm::QuitShortcuts()
+{
+    // Ctrl+Q whatever the platform theme says, and the theme's own key
+    // when it has another.
+    QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Quit))
+        if (!keys.contains(key))
+            keys.append(key);
+    return keys;
+}
+
+void CalculatorForm::openMenus()
+{
+    const QList<QAction*> menus = m_menus->actions();
+    if (!menus.isEmpty())
+        m_menus->setActiveAction(menus.first());
 }
 
 void CalculatorForm::initQuickSwitch()
@@ -232,13 +269,39 @@ void CalculatorForm::initSelector()
     m_selectorBar->setMovable(false);
     m_selectorBar->setObjectName(QStringLiteral("selectorToolBar"));
     m_functionBox = new QComboBox(m_selectorBar);
-    m_functionBox->setFocusPolicy(Qt::NoFocus);
+    m_functionBox->setObjectName(QStringLiteral("function"));
+    // Tab reaches the selector; a click opens its list without taking the
+    // focus from the keypad, so typing goes on reaching the calculator.
+    m_functionBox->setFocusPolicy(Qt::TabFocus);
     for (int f = 0; f < FunctionCount; ++f)
         m_functionBox->addItem(FunctionName(f));
     m_functionBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The label names the selector for a screen reader (which takes a
+    // combo box's name from its value) and gives it a mnemonic.
+    auto* label = new QLabel(tr("&Function:"), m_selectorBar);
+    label->setObjectName(QStringLiteral("functionLabel"));
+    label->setBuddy(m_functionBox);
+    label->setMargin(2);
+    m_selectorBar->addWidget(label);
     m_selectorBar->addWidget(m_functionBox);
     connect(m_functionBox, &QComboBox::activated, this, &CalculatorForm::setFunction);
     addToolBar(Qt::TopToolBarArea, m_selectorBar);
+    // A line of its own, as wide as the window, so that the label and the
+    // list never hide in an overflow menu beside the menus.
+    insertToolBarBreak(m_selectorBar);
+    updateTabOrder();
+}
+
+void CalculatorForm::updateTabOrder()
+{
+    // The selector, the keypad, the display, and round again.
+    if (m_functionBox) {
+        setTabOrder(m_functionBox, m_keyboard);
+        setTabOrder(m_keyboard, m_display);
+        setTabOrder(m_display, m_functionBox);
+    } else {
+        setTabOrder(m_keyboard, m_display);
+    }
 }
 
 void CalculatorForm::showQuickSwitch(bool on)
@@ -290,6 +353,7 @@ KeyOp CalculatorForm::MapDeviceKey(int key, const QString& text)
 void CalculatorForm::keyPressEvent(QKeyEvent* event)
 {
     const int c = CharacterCode(event);
+    const bool commanded = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (c == CtrlC) {
         copy();
     } else if (c == CtrlV) {
@@ -298,12 +362,14 @@ void CalculatorForm::keyPressEvent(QKeyEvent* event)
         undo();
     } else if (c == CtrlY) {
         redo();
-    } else if (event->key() == Qt::Key_Up) {
+    } else if (event->key() == Qt::Key_Up && !commanded) {
         setFunction(int((UnPrefs.function() + FunctionCount - 1) % FunctionCount));
-    } else if (event->key() == Qt::Key_Down) {
+    } else if (event->key() == Qt::Key_Down && !commanded) {
         setFunction(int((UnPrefs.function() + 1) % FunctionCount));
     } else {
-        KeyOp op = (event->modifiers() & Qt::ControlModifier) ? KeyNone : MapDeviceKey(event->key(), event->text());
+        // Keys with Ctrl, Alt or Meta are commands: they belong to the
+        // menus and shortcuts, never to the keyboard map.
+        KeyOp op = commanded ? KeyNone : MapDeviceKey(event->key(), event->text());
         if (op == KeyNone) {
             event->ignore();
             return;
@@ -339,7 +405,7 @@ void CalculatorForm::refreshDisplay()
 {
     m_display->setShowAll(UnPrefs.showAll());
     m_display->update();
-    AccessibleValueChanged(m_display);
+    m_display->announce();
     updateHistoryActions();
     // The stack and register windows stand beside the main window and show
     // the same records, so they follow every key.
@@ -360,6 +426,7 @@ void CalculatorForm::handleButton(KeyOp op)
         m_keyboard->update();
         // The shift indicator.
         m_display->update();
+        m_display->announce();
         return;
     }
     bool shiftCleared = AfterKey(op);

@@ -8,6 +8,8 @@
 #include "core/KeyOp.h"
 #include "core/State.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
@@ -18,6 +20,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
+class QMenuBar;
 class QTimer;
 class QToolBar;
 struct ColorTable;
@@ -50,6 +53,7 @@ public:
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
     QAction* quitAction() const { return m_quitAction; }
+    QMenuBar* menus() const { return m_menus; }
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
     TapeForm* tapeForm() const { return m_tapeForm; }
@@ -68,6 +72,10 @@ public:
     // What a tap at x on a display of the width opens: the tap action of
     // the left, middle or right third.
     static unsigned DisplayTapAction(int x, int width);
+
+    // The shortcuts of Quit: Ctrl+Q, and the platform's own key when it
+    // has another.
+    static QList<QKeySequence> QuitShortcuts();
 
     // The key operation of a device key (a Qt key code and the text it
     // types) through the keyboard map, or KeyNone when it has none.
@@ -95,6 +103,8 @@ public slots:
     void viewUserGuide();
     // Ends the event loop as closing the window does; the state is saved.
     void quit();
+    // Opens the first menu of the menu bar (F10).
+    void openMenus();
     void selectStandard() { setFunction(0); }
     void selectFinancial() { setFunction(1); }
     void selectScientific() { setFunction(2); }
@@ -115,6 +125,8 @@ protected:
 
 private:
     void buildMenus();
+    // The Tab chain: the selector (when shown), the keypad, the display.
+    void updateTabOrder();
     // Performs an undo or redo step and brings the keypad in step with it.
     void stepHistory(void (*perform)());
     void refreshDisplay();
@@ -127,6 +139,7 @@ private:
     static void present(QWidget* window);
 
     QToolBar* m_menuBar = nullptr;
+    QMenuBar* m_menus = nullptr;
     QToolBar* m_quickSwitchBar = nullptr;
     QAction* m_functionActions[FunctionCount] = {};
     QToolBar* m_selectorBar = nullptr;

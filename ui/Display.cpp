@@ -7,6 +7,7 @@
 #include "ui/Display.h"
 #include "ui/Legends.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -155,6 +156,46 @@ void Display::shownValue(QString& number, QString& label) const
     const int level = std::clamp(m_index, 0, StackLevels - 1);
     valueTexts(UnPrefs.stack[level], UnPrefs.stackLabel[level], level == 0 && UnPrefs.entering(),
                UnPrefs.stackLabelIndex[level], number, label);
+}
+
+QString Display::shownWords() const
+{
+    QString number, label;
+    shownValue(number, label);
+    return label.isEmpty() ? number : number + QLatin1Char(' ') + label;
+}
+
+QString Display::spokenText() const
+{
+    return SpokenValue(shownName(), shownWords());
+}
+
+void Display::announce()
+{
+    if (!QAccessible::isActive())
+        return;
+    const QString now = spokenText();
+    if (now != m_spoken) {
+        AccessibleTextChanged(this, m_spoken, now);
+        m_spoken = now;
+    }
+    const QString details = spokenDetails();
+    if (details != m_spokenDetails) {
+        m_spokenDetails = details;
+        AccessibleDescriptionChanged(this);
+    }
+}
+
+void Display::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void Display::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QString Display::numberText(const char* text) const

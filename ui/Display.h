@@ -55,6 +55,16 @@ public:
     // of its label, empty when it has none.
     virtual QString shownName() const { return accessibleName(); }
     virtual void shownValue(QString& number, QString& label) const;
+    // The number and its label as one text: "1,234.5 ft".
+    QString shownWords() const;
+    // What a screen reader says for the widget: "X: 1,234.5 ft".
+    virtual QString spokenText() const;
+    // What it adds when asked for more (the status indicators shown).
+    virtual QString spokenDetails() const { return QString(); }
+    // Tells assistive tools what the widget shows now, when that differs
+    // from what they last heard.  Called once a key is done, so that a
+    // screen reader hears the result and not the steps that led to it.
+    void announce();
 
     // The font a text is drawn in to fit the width: the font, or a smaller
     // size of it where the text would not fit with the margin at its right.
@@ -83,6 +93,9 @@ protected:
     void setNumberFont(const QFont& font);
 
     void paintEvent(QPaintEvent* event) override;
+    // A display that takes the keyboard focus shows it.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -106,4 +119,7 @@ private:
     QFont m_numberFont;
     QFont m_messageFont;
     bool m_pressed = false;
+    // What assistive tools last heard.
+    QString m_spoken;
+    QString m_spokenDetails;
 };

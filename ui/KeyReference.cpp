@@ -205,12 +205,18 @@ const WindowShortcut WindowShortcuts[] = {
     {QT_TRANSLATE_NOOP("KeyReference", "Ctrl+V"), QT_TRANSLATE_NOOP("KeyReference", "Paste into X")},
     {QT_TRANSLATE_NOOP("KeyReference", "Ctrl+Q"), QT_TRANSLATE_NOOP("KeyReference", "Quit")},
     {QT_TRANSLATE_NOOP("KeyReference", "F1"), QT_TRANSLATE_NOOP("KeyReference", "User guide")},
-    {QT_TRANSLATE_NOOP("KeyReference", "Up"), QT_TRANSLATE_NOOP("KeyReference", "Previous function")},
-    {QT_TRANSLATE_NOOP("KeyReference", "Down"), QT_TRANSLATE_NOOP("KeyReference", "Next function")},
-    {QT_TRANSLATE_NOOP("KeyReference", "Tab"), QT_TRANSLATE_NOOP("KeyReference", "Into the keypad, and out again")},
+    {QT_TRANSLATE_NOOP("KeyReference", "Up"),
+     QT_TRANSLATE_NOOP("KeyReference", "Previous function; in the keypad, the key above")},
+    {QT_TRANSLATE_NOOP("KeyReference", "Down"),
+     QT_TRANSLATE_NOOP("KeyReference", "Next function; in the keypad, the key below")},
+    {QT_TRANSLATE_NOOP("KeyReference", "Tab"),
+     QT_TRANSLATE_NOOP("KeyReference", "Move the focus: function selector, keypad, display")},
     {QT_TRANSLATE_NOOP("KeyReference", "Left or Right"),
      QT_TRANSLATE_NOOP("KeyReference", "Move the focus from key to key")},
     {QT_TRANSLATE_NOOP("KeyReference", "Space"), QT_TRANSLATE_NOOP("KeyReference", "Press the key with the focus")},
+    {QT_TRANSLATE_NOOP("KeyReference", "F10"), QT_TRANSLATE_NOOP("KeyReference", "Open the menus")},
+    {QT_TRANSLATE_NOOP("KeyReference", "Alt+letter"),
+     QT_TRANSLATE_NOOP("KeyReference", "The menu or control of the underlined letter")},
 };
 const int WindowShortcutCount = int(sizeof WindowShortcuts / sizeof WindowShortcuts[0]);
 

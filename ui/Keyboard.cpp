@@ -355,10 +355,14 @@ void Keyboard::keyPressEvent(QKeyEvent* event)
     const int index = int(cells.indexOf(QPoint(focusCol, focusRow)));
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    const bool vertical = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     if (ringShown && plain && arrow && !cells.isEmpty()) {
         const int step = event->key() == Qt::Key_Right ? 1 : -1;
         const int next = index < 0 ? 0 : (index + step + int(cells.size())) % int(cells.size());
         setFocusKey(cells[next].y(), cells[next].x());
+    } else if (ringShown && plain && vertical && index >= 0) {
+        const QPoint next = keyInRow(event->key() == Qt::Key_Down ? 1 : -1);
+        setFocusKey(next.y(), next.x());
     } else if (ringShown && plain && event->key() == Qt::Key_Space && index >= 0) {
         pressKey(focusRow, focusCol);
     } else {
@@ -367,6 +371,24 @@ void Keyboard::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+QPoint Keyboard::keyInRow(int step) const
+{
+    // The key whose button covers the middle of the focus key's first
+    // column in the next row that holds another key, wrapping at the ends;
+    // a key that spans rows is stepped over.
+    const QPoint from(focusCol, focusRow);
+    const int x = left + (focusCol - 1) * (buttonWidth + spacing) + 1 + buttonWidth / 2;
+    for (int i = 1; i < rows; ++i) {
+        const int row = (focusRow - 1 + i * step + rows * rows) % rows + 1;
+        const int y = top + (row - 1) * (buttonHeight + spacing) + 1 + buttonHeight / 2;
+        for (const QPoint& cell : keyCells()) {
+            if (cell != from && keyRect(cell.y(), cell.x()).contains(x, y))
+                return cell;
+        }
+    }
+    return from;
 }
 
 void Keyboard::showFocusRing()
@@ -407,9 +429,9 @@ bool Keyboard::focusNextPrevChild(bool next)
         showFocusRing();
         return true;
     }
+    // The next widget of the window's chain; when there is none the focus
+    // stays here, never on nothing.
     QWidget::focusNextPrevChild(next);
-    if (hasFocus())
-        clearFocus();
     return true;
 }
 

@@ -100,7 +100,8 @@ public:
 
     // Keyboard focus: the key with the focus ring, at the first cell of its
     // button; 0, 0 = none.  Left and Right move it from key to key,
-    // wrapping from row to row, and Space presses its key.
+    // wrapping from row to row, Up and Down from row to row, and Space
+    // presses its key.
     void setFocusKey(int row, int col);
     int getFocusRow() const { return focusRow; }
     int getFocusCol() const { return focusCol; }
@@ -147,8 +148,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    // Tab leaves the keypad for the next widget that takes the focus, or
-    // for the window itself when there is none.
+    // Tab leaves the keypad for the next widget that takes the focus; the
+    // focus stays when there is none.
     bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -180,6 +181,9 @@ private:
     void drawSunken(QPainter& painter, int row, int col);
     void drawFocusRing(QPainter& painter);
     void showFocusRing();
+    // The first cell of the key above (step -1) or below (step 1) the
+    // focus key.
+    QPoint keyInRow(int step) const;
     void updateCell(int row, int col);
 
     // A cell left drawn sunken by highlightButton(..., true), such as the

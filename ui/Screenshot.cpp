@@ -198,9 +198,12 @@ int RenderScreenshot(const ScreenshotOptions& options)
     QWidget* shown = &window;
     std::unique_ptr<QWidget> other = MakeWindow(options.window, &window);
     if (other) {
-        // A window that chose its own size keeps it.
+        // A window that chose its own size keeps it.  The offscreen screen
+        // is small: a window gets at least the size it asks for, as on a
+        // desktop's screen.
         if (!other->testAttribute(Qt::WA_Resized))
             other->adjustSize();
+        other->resize(other->size().expandedTo(other->sizeHint()));
         other->show();
         QCoreApplication::processEvents();
         shown = other.get();

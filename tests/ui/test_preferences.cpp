@@ -66,8 +66,8 @@ private slots:
         QCOMPARE(combo(dialog, "tapAction")->itemText(4), QString("User Registers"));
         QCOMPARE(combo(dialog, "tapAction")->itemText(5), QString("Tape"));
         QCOMPARE(combo(dialog, "integer")->itemText(3), QString("16-bit signed"));
-        QCOMPARE(radio(dialog, "center")->text(), QString("Center"));
-        QCOMPARE(check(dialog, "twoLineDisplay")->text(), QString("2-line Display"));
+        QCOMPARE(radio(dialog, "center")->text(), QString("&Center"));
+        QCOMPARE(check(dialog, "twoLineDisplay")->text(), QString("&2-line Display"));
         QVERIFY(!combo(dialog, "format")->isEditable());
     }
 

@@ -30,7 +30,7 @@ private slots:
         QStringList menus;
         for (QAction* menu : window.findChild<QMenuBar*>()->actions())
             menus << menu->text();
-        QCOMPARE(menus, (QStringList{"Rechner", "Bearbeiten", "Optionen", "Hilfe"}));
+        QCOMPARE(menus, (QStringList{"&Rechner", "&Bearbeiten", "&Optionen", "&Hilfe"}));
         QCOMPARE(KeyName(KeySin), QString("Sinus"));
         QCOMPARE(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText), QString("Strg+Z"));
 

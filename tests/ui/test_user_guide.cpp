@@ -52,9 +52,9 @@ private slots:
         QAction* item = nullptr;
         for (QMenuBar* bar : window.findChildren<QMenuBar*>())
             for (QAction* menu : bar->actions())
-                if (menu->text() == QStringLiteral("Help"))
+                if (menu->text() == QStringLiteral("&Help"))
                     for (QAction* action : menu->menu()->actions())
-                        if (action->text() == QStringLiteral("User Guide"))
+                        if (action->text() == QStringLiteral("&User Guide"))
                             item = action;
         QVERIFY(item);
         QCOMPARE(item->shortcut(), QKeySequence(QKeySequence::HelpContents));

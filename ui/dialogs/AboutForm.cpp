@@ -4,8 +4,10 @@
 #include "ui/Images.h"
 #include "ui/Version.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -23,23 +25,23 @@ QLabel* WhiteLabel(QWidget* parent)
 
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent) : QMainWindow(parent)
+AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Tovrin"));
-    auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette palette = central->palette();
+    m_content = new QWidget(this);
+    m_content->setAutoFillBackground(true);
+    QPalette palette = m_content->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    central->setPalette(palette);
+    m_content->setPalette(palette);
 
-    auto* grid = new QGridLayout(central);
+    auto* grid = new QGridLayout(m_content);
     grid->setContentsMargins(5, 5, 5, 5);
     grid->setSpacing(5);
-    QLabel* logo = WhiteLabel(central);
+    QLabel* logo = WhiteLabel(m_content);
     logo->setObjectName("logo");
     logo->setPixmap(LoadPixmap("tovrin/logo"));
     grid->addWidget(logo, 0, 0, Qt::AlignCenter);
-    QLabel* text = WhiteLabel(central);
+    QLabel* text = WhiteLabel(m_content);
     text->setObjectName("text");
     text->setText(tr("Tovrin\n"
                      "Version %1\n"
@@ -48,5 +50,10 @@ AboutForm::AboutForm(QWidget* parent) : QMainWindow(parent)
                      "Copyright \u00a9 The Tovrin developers")
                       .arg(QLatin1String(ProgramVersion)));
     grid->addWidget(text, 1, 0, Qt::AlignCenter);
-    setCentralWidget(central);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_content, 1);
+    layout->addWidget(buttons);
 }

@@ -8,8 +8,10 @@
 #include "ui/Legends.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,19 +20,48 @@
 
 namespace {
 
+// The width of a keyboard note that never wraps, in average characters.
+constexpr int NoteWidthInCharacters = 16;
+
 QTableWidget* MakeTable(QWidget* parent, const QStringList& headers)
 {
     auto* table = new QTableWidget(0, int(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setWordWrap(false);
+    // Long keyboard notes wrap; rows grow to their lines.
+    table->setWordWrap(true);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     // Columns fit every row's text, not only the rows in view.
     table->horizontalHeader()->setResizeContentsPrecision(-1);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() * 3 / 2);
+    table->verticalHeader()->setResizeContentsPrecision(-1);
+    table->verticalHeader()->setMinimumSectionSize(table->fontMetrics().height() * 3 / 2);
     return table;
+}
+
+// Each column as wide as its texts, but a column of keyboard notes no wider
+// than a short note: longer ones wrap onto further lines.  Returns the
+// width of the columns together.
+int FitColumns(QTableWidget* table, int notesColumn)
+{
+    table->resizeColumnsToContents();
+    const QFontMetrics metrics(table->font());
+    const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 2;
+    int words = table->horizontalHeader()->sectionSizeHint(notesColumn);
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (const QTableWidgetItem* item = table->item(row, notesColumn))
+            for (const QString& word : item->text().split(QLatin1Char(' ')))
+                words = std::max(words, metrics.horizontalAdvance(word) + padding);
+    const int widest = std::max(words, metrics.averageCharWidth() * NoteWidthInCharacters);
+    if (table->columnWidth(notesColumn) > widest)
+        table->setColumnWidth(notesColumn, widest);
+    table->resizeRowsToContents();
+    int columns = 0;
+    for (int col = 0; col < table->columnCount(); ++col)
+        columns += table->columnWidth(col);
+    return columns;
 }
 
 void SetRow(QTableWidget* table, int row, const QStringList& texts)
@@ -54,9 +85,11 @@ KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
     auto* layout = new QVBoxLayout(central);
     m_title = new QLabel(central);
     m_title->setObjectName(QStringLiteral("title"));
+    m_title->setWordWrap(true);
     layout->addWidget(m_title);
     auto* tabs = new QTabWidget(central);
     m_keys = MakeTable(tabs, {tr("Key"), tr("Name"), tr("Shifted"), tr("Keyboard")});
+    static_assert(KeyboardColumn == 3, "the keyboard notes are the fourth column");
     m_keys->setObjectName(QStringLiteral("keys"));
     m_keys->horizontalHeader()->setStretchLastSection(false);
     m_shortcuts = MakeTable(tabs, {tr("Keyboard"), tr("Action")});
@@ -69,13 +102,10 @@ KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
 
 QSize KeysForm::sizeHint() const
 {
-    // The columns of the keys and their scroll bar, inside the tabs' frame
-    // and the window's margins.
+    // The columns of the wider table and its scroll bar, inside the tabs'
+    // frame and the window's margins.
     const QFontMetrics metrics(font());
-    int columns = 0;
-    for (int col = 0; col < m_keys->columnCount(); ++col)
-        columns += m_keys->columnWidth(col);
-    columns = std::max(columns, metrics.averageCharWidth() * 60);
+    const int columns = std::max(m_columnsWidth, metrics.averageCharWidth() * 60);
     const int frame = 2 * m_keys->frameWidth() + m_keys->verticalScrollBar()->sizeHint().width();
     return QSize(columns + frame + 6 * metrics.averageCharWidth(), metrics.height() * 36);
 }
@@ -113,13 +143,19 @@ void KeysForm::refresh()
         m_keys->item(i, 1)->setToolTip(
             KeyToolTip(row.key, row.otherKey, false, ShortcutText(row.key, function, rpn)));
     }
-    // Each column as wide as its texts; the window's size hint follows.
-    m_keys->resizeColumnsToContents();
-    updateGeometry();
+    m_columnsWidth = FitColumns(m_keys, KeyboardColumn);
 
     const QList<QPair<QString, QString>> shortcuts = KeyboardShortcuts(function, rpn);
     m_shortcuts->setRowCount(int(shortcuts.size()));
     for (int i = 0; i < shortcuts.size(); ++i)
         SetRow(m_shortcuts, i, {shortcuts[i].first, shortcuts[i].second});
-    m_shortcuts->resizeColumnsToContents();
+    m_columnsWidth = std::max(m_columnsWidth, FitColumns(m_shortcuts, 0));
+
+    // The window's size hint follows the columns; an open window widens to
+    // show them all, as far as its screen allows.
+    updateGeometry();
+    if (isVisible() && width() < sizeHint().width()) {
+        const QRect room = screen()->availableGeometry();
+        resize(std::min(sizeHint().width(), room.width()), height());
+    }
 }

@@ -19,6 +19,9 @@ public:
     // Wide enough for the columns, tall enough for a good part of a keypad.
     QSize sizeHint() const override;
 
+    // The column of the keys' keyboard notes, which wrap when long.
+    static constexpr int KeyboardColumn = 3;
+
     QLabel* title() const { return m_title; }
     // One row per key of the function rows and the main keypad: legend,
     // name, shifted name (with its shortcut), shortcut.
@@ -30,4 +33,6 @@ private:
     QLabel* m_title;
     QTableWidget* m_keys;
     QTableWidget* m_shortcuts;
+    // The columns of the wider table, as wide as their texts.
+    int m_columnsWidth = 0;
 };

@@ -47,7 +47,7 @@ PreferencesPane::PreferencesPane(QWidget* parent) : QWidget(parent)
 
     thirdGroup_ = new QButtonGroup(this);
     const char* thirdNames[3] = {"left", "center", "right"};
-    const QString thirdTexts[3] = {tr("Left"), tr("Center"), tr("Right")};
+    const QString thirdTexts[3] = {tr("&Left"), tr("&Center"), tr("&Right")};
     for (int third = 0; third < 3; ++third) {
         thirds_[third] = new QRadioButton(thirdTexts[third], this);
         thirds_[third]->setObjectName(thirdNames[third]);
@@ -61,24 +61,29 @@ PreferencesPane::PreferencesPane(QWidget* parent) : QWidget(parent)
     input_ = addCombo("input", {tr("Simple"), tr("Precedence"), tr("RPN")});
     stack_ = addCombo("stack", {tr("4"), tr("8"), tr("12"), tr("16"), tr("20")});
 
-    quickSwitch_ = addCheck("quickSwitch", tr("Quick Switch"));
-    hundredRegisters_ = addCheck("hundredRegisters", tr("100 Registers"));
-    stickyShift_ = addCheck("stickyShift", tr("Sticky Shift"));
-    twoLineDisplay_ = addCheck("twoLineDisplay", tr("2-line Display"));
-    commaRadix_ = addCheck("commaRadix", tr("Comma Radix"));
+    quickSwitch_ = addCheck("quickSwitch", tr("&Quick Switch"));
+    hundredRegisters_ = addCheck("hundredRegisters", tr("100 Re&gisters"));
+    stickyShift_ = addCheck("stickyShift", tr("Stic&ky Shift"));
+    twoLineDisplay_ = addCheck("twoLineDisplay", tr("&2-line Display"));
+    commaRadix_ = addCheck("commaRadix", tr("Co&mma Radix"));
 
-    grid->addWidget(new QLabel(tr("Format:"), this), 0, 0);
+    // Every control has a label as its buddy, which names it for a screen
+    // reader and gives it a mnemonic, unique in the dialog.
+    grid->addWidget(addLabel(tr("&Format:"), format_), 0, 0);
     grid->addWidget(format_, 0, 1, 1, 3);
+    grid->addWidget(addLabel(tr("&Digits:"), digits_), 1, 0);
     grid->addWidget(digits_, 1, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Display:"), this), 2, 0);
+    grid->addWidget(addLabel(tr("Dis&play:"), thirds_[0]), 2, 0);
     for (int third = 0; third < 3; ++third)
         grid->addWidget(thirds_[third], 2, third + 1);
+    //: What a tap on the chosen third of the display opens.
+    grid->addWidget(addLabel(tr("&Opens:"), tapAction_), 3, 0);
     grid->addWidget(tapAction_, 3, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Integer:"), this), 4, 0);
+    grid->addWidget(addLabel(tr("&Integer:"), integer_), 4, 0);
     grid->addWidget(integer_, 4, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Input:"), this), 5, 0);
+    grid->addWidget(addLabel(tr("I&nput:"), input_), 5, 0);
     grid->addWidget(input_, 5, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Stack:"), this), 6, 0);
+    grid->addWidget(addLabel(tr("&Stack:"), stack_), 6, 0);
     grid->addWidget(stack_, 6, 1, 1, 3);
     grid->addWidget(quickSwitch_, 7, 0, 1, 2);
     grid->addWidget(hundredRegisters_, 7, 2, 1, 2);
@@ -95,6 +100,13 @@ QComboBox* PreferencesPane::addCombo(const char* name, const QStringList& items)
     combo->setEditable(false);
     combo->addItems(items);
     return combo;
+}
+
+QLabel* PreferencesPane::addLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, this);
+    label->setBuddy(buddy);
+    return label;
 }
 
 QCheckBox* PreferencesPane::addCheck(const char* name, const QString& text)

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QRadioButton;
 
 class PreferencesPane : public QWidget {
@@ -27,6 +28,8 @@ public slots:
 private:
     QComboBox* addCombo(const char* name, const QStringList& items);
     QCheckBox* addCheck(const char* name, const QString& text);
+    // A label that names the control and moves the focus to it.
+    QLabel* addLabel(const QString& text, QWidget* buddy);
 
     QComboBox* format_;
     QComboBox* digits_;

@@ -64,8 +64,10 @@ QString RpnStackPane::levelName(int level)
 
 void RpnStackPane::updateDisplay()
 {
-    for (RpnStackDisplay* line : findChildren<RpnStackDisplay*>())
+    for (RpnStackDisplay* line : findChildren<RpnStackDisplay*>()) {
         line->update();
+        line->announce();
+    }
 }
 
 RpnStackForm::RpnStackForm(QWidget* parent, int lines) : QMainWindow(parent)

@@ -29,7 +29,8 @@ public:
     static QString levelName(int level);
 
 public slots:
-    // Repaints every line.
+    // Repaints every line, and tells a screen reader the lines that
+    // changed.
     void updateDisplay();
 
 private:

@@ -4,6 +4,7 @@
 #include "core/State.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
+#include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/Legends.h"
 
@@ -171,8 +172,12 @@ void TapeForm::updateTape()
     const bool added = kept < numbers.size();
     for (std::size_t i = kept; i < numbers.size(); ++i)
         appendRow(*entries[i], numbers[i]);
-    if (added)
+    if (added) {
         list_->scrollToBottom();
+        // A screen reader hears of the new lines: each says its
+        // calculation and result.
+        AccessibleRowsInserted(list_, int(kept), int(numbers.size()) - 1);
+    }
 }
 
 QString TapeForm::selectedText() const

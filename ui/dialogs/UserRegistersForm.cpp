@@ -82,9 +82,12 @@ void UserRegistersPane::setGroup(int group)
 
 void UserRegistersPane::updateDisplay()
 {
-    for (UserRegistersDisplay* line : lines_)
-        if (line)
+    for (UserRegistersDisplay* line : lines_) {
+        if (line) {
             line->update();
+            line->announce();
+        }
+    }
 }
 
 void UserRegistersPane::handleDisplayTap(int reg, int, int)

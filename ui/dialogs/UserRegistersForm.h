@@ -39,6 +39,8 @@ public:
     UserRegistersDisplay* line(int digit) const { return lines_[digit]; }
 
 public slots:
+    // Repaints every line, and tells a screen reader the lines that
+    // changed.
     void updateDisplay();
     void handleDisplayTap(int reg, int x, int width);
 
