@@ -133,7 +133,7 @@ QString AdvancedDisplay::spokenText() const
     QString number, label;
     valueTexts(UnPrefs.stack[1], UnPrefs.stackLabel[1], false, UnPrefs.stackLabelIndex[1], number, label);
     //: The display's second line for a screen reader: the Y register.
-    const QString y = SpokenValue(tr("Y"), label.isEmpty() ? number : number + QLatin1Char(' ') + label);
+    const QString y = SpokenValue(tr("Y"), ValueWords(number, label));
     //: What a screen reader says for a display of two lines: %1 is X, %2 is Y.
     return tr("%1; %2").arg(x, y);
 }

@@ -162,6 +162,11 @@ QString Display::shownWords() const
 {
     QString number, label;
     shownValue(number, label);
+    return ValueWords(number, label);
+}
+
+QString Display::ValueWords(const QString& number, const QString& label)
+{
     return label.isEmpty() ? number : number + QLatin1Char(' ') + label;
 }
 

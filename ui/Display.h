@@ -57,6 +57,7 @@ public:
     virtual void shownValue(QString& number, QString& label) const;
     // The number and its label as one text: "1,234.5 ft".
     QString shownWords() const;
+    static QString ValueWords(const QString& number, const QString& label);
     // What a screen reader says for the widget: "X: 1,234.5 ft".
     virtual QString spokenText() const;
     // What it adds when asked for more (the status indicators shown).

@@ -89,7 +89,6 @@ KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(m_title);
     auto* tabs = new QTabWidget(central);
     m_keys = MakeTable(tabs, {tr("Key"), tr("Name"), tr("Shifted"), tr("Keyboard")});
-    static_assert(KeyboardColumn == 3, "the keyboard notes are the fourth column");
     m_keys->setObjectName(QStringLiteral("keys"));
     m_keys->horizontalHeader()->setStretchLastSection(false);
     m_shortcuts = MakeTable(tabs, {tr("Keyboard"), tr("Action")});
