@@ -190,13 +190,15 @@ private slots:
         QVERIFY(form->keyboard()->focusRingShown());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), form->functionBox());
+        QTest::keyClick(form->functionBox(), Qt::Key_Down);
+        QCOMPARE(UnPrefs.function(), unsigned(FunctionFinancial));
 
         // The selector is named by its label, a buddy with a mnemonic.
         auto* label = form->findChild<QLabel*>("functionLabel");
         QCOMPARE(label->buddy(), form->functionBox());
         QCOMPARE(label->text(), QString("&Function:"));
         QCOMPARE(QAccessible::queryAccessibleInterface(form->functionBox())->text(QAccessible::Value),
-                 QString("Standard"));
+                 QString("Financial"));
 
         Prefs.setQuickSwitch(true);
         form = std::make_unique<CalculatorForm>();
