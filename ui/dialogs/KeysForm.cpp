@@ -29,10 +29,9 @@ QTableWidget* MakeTable(QWidget* parent, const QStringList& headers)
     table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Long keyboard notes wrap; rows grow to their lines.
+    // Long keyboard notes wrap; rows grow to their lines (FitColumns).
     table->setWordWrap(true);
     table->verticalHeader()->hide();
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     // Columns fit every row's text, not only the rows in view.
     table->horizontalHeader()->setResizeContentsPrecision(-1);
