@@ -5,8 +5,9 @@
 // settings file, of text entries under keys it chooses.  The engine gives
 // the entries and takes them back as plain text; the storage layer only
 // writes them into their groups and reads them out again.  Numbers are
-// stored bit-exactly as the hexadecimal text of their bytes, as the blocks
-// of the records are.
+// stored bit-exactly: as the hexadecimal text of their bytes, as the
+// blocks of the records are, or where there are many as the shortest text
+// that reads back as the same double.
 #pragma once
 
 #include <cstddef>
@@ -41,7 +42,7 @@ struct BesideGroup {
 };
 
 // Every part's group, in the order they are written.
-constexpr int BesideGroupCount = 2;
+constexpr int BesideGroupCount = 3;
 extern const BesideGroup BesideGroups[BesideGroupCount];
 
 // Bytes as upper-case hexadecimal text, two digits a byte.

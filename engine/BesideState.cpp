@@ -11,11 +11,13 @@ void ResetBesideState()
 {
     ResetShiftedSums();
     ResetTape();
+    ResetPoints();
 }
 
 const BesideGroup BesideGroups[BesideGroupCount] = {
     {"statistics", SaveShiftedSums, LoadShiftedSums},
     {"tape", SaveTape, LoadTape},
+    {"points", SavePoints, LoadPoints},
 };
 
 std::string HexText(const void* data, std::size_t size)

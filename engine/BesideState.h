@@ -2,7 +2,8 @@
 // State kept beside the five records.
 //
 // Some of the calculator's state belongs to no stored record: the
-// statistics companions and the tape's cursor.  It lives here, under three
+// statistics companions, the tape's cursor and the statistics points'
+// version.  It lives here, under three
 // rules shared by every part:
 // - it is reset with the calculator (ResetCalculator, ResetBesideState);
 // - each undo step carries the fixed-size image BesideRecord, so undo and
@@ -14,6 +15,7 @@
 //   change.
 #pragma once
 
+#include "Points.h"
 #include "ShiftedSums.h"
 #include "Tape.h"
 
@@ -22,6 +24,7 @@
 struct BesideRecord {
     ShiftedSumsRecord statistics;
     TapeCursor tape;
+    PointsState points;
 };
 static_assert(alignof(BesideRecord) == 1, "byte types only");
 

@@ -272,22 +272,29 @@ PastedNumber PasteNumber(std::string_view text)
                                                  IntegerUnitDefaultS32(IntegerUnit(UnPrefs.stackLabel[0])));
     if (number.refusal != PasteAccepted)
         return number;
+    PerformStep([&] {
+        LiftStackForNewValue();
+        UnPrefs.setEntering(false);
+        StoreX(number.value);
+        // A value without a label is a signed 32-bit word wherever it is
+        // shown or used, when that is the preferred word too; any other
+        // word goes with the value.
+        const bool plainWord = number.wordLabel == LabelS32 && IntegerUnit(0) == LabelS32;
+        LabelX(plainWord ? 0 : number.wordLabel);
+        UnPrefs.setLiftEnabled(true);
+    });
+    return number;
+}
+
+void PerformStep(const std::function<void()>& change)
+{
     SaveSnapshot();
-    LiftStackForNewValue();
-    UnPrefs.setEntering(false);
-    StoreX(number.value);
-    // A value without a label is a signed 32-bit word wherever it is shown
-    // or used, when that is the preferred word too; any other word goes
-    // with the value.
-    const bool plainWord = number.wordLabel == LabelS32 && IntegerUnit(0) == LabelS32;
-    LabelX(plainWord ? 0 : number.wordLabel);
-    UnPrefs.setLiftEnabled(true);
+    change();
     SaveUndo();
     // A waiting prefix goes on waiting; its key's undo step starts here,
-    // after the paste.
+    // after the change.
     if (!NoPrefixWaiting())
         SaveSnapshot();
-    return number;
 }
 
 bool HandlePrefix(KeyOp key)

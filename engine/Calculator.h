@@ -5,6 +5,7 @@
 #include "core/KeyOp.h"
 #include "format/PastedNumber.h"
 
+#include <functional>
 #include <string_view>
 
 // Processes one key: takes the undo snapshot, offers the key to the
@@ -20,6 +21,11 @@ bool HandleButton(KeyOp key);
 // signed 32-bit word that a value without a label is anyway), and the
 // paste is one undo step.  A refused text changes nothing; the result says why.
 PastedNumber PasteNumber(std::string_view text);
+
+// Makes a change that comes from elsewhere than a key (a side window's
+// edit) one undo step, as a key would be; a waiting prefix goes on
+// waiting, its key's step starting after the change.
+void PerformStep(const std::function<void()>& change);
 
 // Display-format prefix keys and the digit that completes them.
 bool HandlePrefix(KeyOp key);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Clearing.h"
 
+#include "Points.h"
 #include "ShiftedSums.h"
 #include "Stack.h"
 
@@ -18,6 +19,7 @@ void ClearUserRegs()
     Regs.lastRegister = -1;
     Regs.memory = 0.0;
     ResetShiftedSums();
+    ClearPoints();
     RegsChanged = 1;
 }
 
@@ -42,6 +44,7 @@ void ClearStatRegs()
     for (int r = RegSumX; r <= RegCount; ++r)
         Regs.registers[r] = 0.0;
     ResetShiftedSums();
+    ClearPoints();
     RegsChanged = 1;
 }
 

@@ -4,11 +4,13 @@
 #include "core/KeyOp.h"
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/StatisticsData.h"
 #include "engine/Tape.h"
 #include "engine/TypedKeys.h"
 #include "engine/Undo.h"
 
 #include <cctype>
+#include <algorithm>
 #include <charconv>
 #include <strings.h>
 
@@ -41,6 +43,76 @@ void PressKey(int key)
 {
     HandleButton(KeyOp(key));
     AfterKey(KeyOp(key));
+}
+
+// A point number from 1, as the Statistics window shows it.
+bool ReadPointNumber(std::string_view text, int& number)
+{
+    const char* end = text.data() + text.size();
+    auto [rest, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && error == std::errc() && rest == end && number >= 1;
+}
+
+// The point numbers of DeletePoints=N,N...
+bool ReadPointNumbers(const std::string& text, std::vector<std::size_t>& indices)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        int number = 0;
+        if (!ReadPointNumber(std::string_view(text).substr(start, comma - start), number))
+            return false;
+        indices.push_back(std::size_t(number - 1));
+        if (comma == text.size())
+            return true;
+        start = comma + 1;
+    }
+}
+
+// The text of PastePoints=TEXT with its escapes replaced.
+bool Unescape(const std::string& text, std::string& out)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i >= text.size())
+            return false;
+        switch (text[i]) {
+        case 't': out += '\t'; break;
+        case 'n': out += '\n'; break;
+        case '\\': out += '\\'; break;
+        default: return false;
+        }
+    }
+    return true;
+}
+
+// Reads EditPoint=N:X:Y into its action.
+bool ReadEditPoint(const std::string& text, KeyAction& action)
+{
+    const std::size_t first = text.find(':');
+    const std::size_t second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (second == std::string::npos || second == first + 1 || second + 1 >= text.size())
+        return false;
+    action.kind = KeyAction::EditPoint;
+    action.text = text.substr(first + 1);
+    return ReadPointNumber(std::string_view(text).substr(0, first), action.value);
+}
+
+std::string EditPointAction(const KeyAction& action)
+{
+    const std::size_t colon = action.text.find(':');
+    const std::string x = action.text.substr(0, colon), y = action.text.substr(colon + 1);
+    const PastedNumber px = ReadPointValue(x), py = ReadPointValue(y);
+    if (px.refusal != PasteAccepted)
+        return std::string("edit refused, ") + PasteRefusalText(px.refusal) + ": " + x;
+    if (py.refusal != PasteAccepted)
+        return std::string("edit refused, ") + PasteRefusalText(py.refusal) + ": " + y;
+    if (!EditPoint(std::size_t(action.value - 1), {px.value, py.value}))
+        return "edit refused, no point " + std::to_string(action.value);
+    return std::string();
 }
 
 } // namespace
@@ -124,6 +196,31 @@ bool ReadKeyAction(const std::string& word, std::vector<KeyAction>& actions)
     }
     if (Equal(word, "ClearTape")) {
         actions.push_back({KeyAction::ClearTape, 0});
+        return true;
+    }
+    if (Equal(word, "RebuildSums") || Equal(word, "ClearPointList")) {
+        actions.push_back({Equal(word, "RebuildSums") ? KeyAction::RebuildSums : KeyAction::ClearPointList, 0});
+        return true;
+    }
+    if (Prefixed(word, "EditPoint=", length)) {
+        KeyAction action{KeyAction::EditPoint, 0};
+        if (!ReadEditPoint(word.substr(length), action))
+            return false;
+        actions.push_back(action);
+        return true;
+    }
+    if (Prefixed(word, "DeletePoints=", length)) {
+        std::vector<std::size_t> indices;
+        if (!ReadPointNumbers(word.substr(length), indices))
+            return false;
+        actions.push_back({KeyAction::DeletePoints, 0, word.substr(length)});
+        return true;
+    }
+    if (Prefixed(word, "PastePoints=", length)) {
+        std::string text;
+        if (!Unescape(word.substr(length), text))
+            return false;
+        actions.push_back({KeyAction::PastePoints, 0, text});
         return true;
     }
     if (Prefixed(word, "Function=", length)) {
@@ -215,6 +312,24 @@ std::string PerformKeyAction(const KeyAction& action)
             return std::string("paste refused, ") + PasteRefusalText(number.refusal) + ": " + action.text;
         break;
     }
+    case KeyAction::EditPoint:
+        return EditPointAction(action);
+    case KeyAction::DeletePoints: {
+        std::vector<std::size_t> indices;
+        ReadPointNumbers(action.text, indices);
+        if (!DeletePoints(indices))
+            return "delete refused, no such point: " + action.text;
+        break;
+    }
+    case KeyAction::PastePoints:
+        return PastedPointsNotice(PastePoints(action.text));
+    case KeyAction::RebuildSums:
+        if (!RebuildSumsFromPoints())
+            return "rebuild refused, the sums hold points that the list does not";
+        break;
+    case KeyAction::ClearPointList:
+        ClearPointList();
+        break;
     case KeyAction::TypeKey: {
         // Through the window's keyboard map; a character it ignores does
         // nothing here either.

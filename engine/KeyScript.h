@@ -10,17 +10,25 @@
 
 // One step of a key script.
 struct KeyAction {
-    enum Kind { Key, Undo, Redo, ClearTape, SelectFunction, Paste, TypeKey };
+    enum Kind {
+        Key, Undo, Redo, ClearTape, SelectFunction, Paste, TypeKey,
+        // The Statistics window's edits.
+        EditPoint, DeletePoints, PastePoints, RebuildSums, ClearPointList
+    };
     Kind kind;
-    int value;              // key code, function number, or for TypeKey the NamedKey
-    std::string text = {};  // the pasted text
+    int value;              // key code, function number, point number, or for TypeKey the NamedKey
+    std::string text = {};  // the pasted text; EditPoint: "X:Y"; DeletePoints: the point numbers
     char32_t character = 0; // TypeKey: the character typed, or 0 for a named key
 };
 
 // Appends the steps of one word of a script: a key name without its Key
 // prefix (Digit7, Add, Sin), a decimal number (12, 1.50, -3, 2e-5), #N for
 // key code N, Undo, Redo, ClearTape, Function=NAME, Paste=TEXT or
-// Type=TEXT.  False, with nothing appended, for any other word.
+// Type=TEXT; or an edit of the statistics points as the Statistics window
+// makes it: EditPoint=N:X:Y (point N, from 1, becomes (X, Y)),
+// DeletePoints=N[,N...], PastePoints=TEXT (a table as pasted, \t a tab,
+// \n a new line, \\ a backslash), RebuildSums or ClearPointList.  False,
+// with nothing appended, for any other word.
 bool ReadKeyAction(const std::string& word, std::vector<KeyAction>& actions);
 
 // The steps of a whole script, words separated by white space; false when

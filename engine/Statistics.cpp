@@ -2,6 +2,7 @@
 #include "Statistics.h"
 
 #include "Operators.h"
+#include "Points.h"
 #include "Registers.h"
 #include "Scientific.h"
 #include "ShiftedSums.h"
@@ -97,21 +98,17 @@ double LineX(const Moments& m, double y)
 }
 
 // Adds (KeyAdd) or removes (KeySubtract) the point x = X, y = Y, in the
-// registers and in their companions.
+// registers, their companions and the list of points.
 void Accumulate(KeyOp op)
 {
     StoreLastX();
     const TapeValue xValue = TapeLevel(0), yValue = TapeLevel(1);
     double x = UnPrefs.stack[0], y = UnPrefs.stack[1];
-    // Sums kept in integer words are not the data the companions would sum.
-    ShiftedStep step = IntegerRegisterArithmetic(op) ? ShiftedStep::Unused : ShiftedStepFor(op == KeyAdd);
-    Store(x, 0, op, RegSumX);
-    Store(x * x, 0, op, RegSumX2);
-    Store(y, 0, op, RegSumY);
-    Store(y * y, 0, op, RegSumY2);
-    Store(x * y, 0, op, RegSumXY);
-    Store(1.0, 0, op, RegCount);
-    AccumulateShiftedSums(step, x, y, op == KeyAdd ? 1.0 : -1.0);
+    AddToSums(x, y, op == KeyAdd);
+    if (op == KeyAdd)
+        AppendPoint(x, y);
+    else
+        RemoveLastEqualPoint(x, y);
     StoreX(Sum(RegCount));
     LabelX(LabelN);
     UnPrefs.setLiftDisabledByKey(true);
@@ -127,16 +124,22 @@ void NewValue(double value, uint16_t label)
     LabelX(label);
 }
 
-// Deviations of x into X and of y into Y, dividing by n - 1 or by n.
+// A standard deviation from a centred sum of squares, dividing by n - 1
+// or by n.
+double Deviation(double centred, const Moments& m, bool population)
+{
+    return std::sqrt(centred / (population ? m.n : m.n - 1));
+}
+
+// Deviations of x into X and of y into Y.
 void Deviations(bool population)
 {
     Moments m = CurrentMoments();
-    double d = population ? m.n : m.n - 1;
     LiftStackForNewValue();
     LiftStack();
-    StoreX(std::sqrt(m.sxx / d));
+    StoreX(Deviation(m.sxx, m, population));
     LabelX(population ? LabelPopSX : LabelSX);
-    StoreY(std::sqrt(m.syy / d));
+    StoreY(Deviation(m.syy, m, population));
     LabelY(population ? LabelPopSY : LabelSY);
     RecordTape(TapeKind::Result, population ? KeyPopStdDev : KeyStdDev, 0, TapeLevel(0), TapeLevel(1));
 }
@@ -163,6 +166,44 @@ void Estimate(bool ofX)
 }
 
 } // namespace
+
+void AddToSums(double x, double y, bool adding)
+{
+    const KeyOp op = adding ? KeyAdd : KeySubtract;
+    // Sums kept in integer words are not the data the companions would sum.
+    ShiftedStep step = IntegerRegisterArithmetic(op) ? ShiftedStep::Unused : ShiftedStepFor(adding);
+    Store(x, 0, op, RegSumX);
+    Store(x * x, 0, op, RegSumX2);
+    Store(y, 0, op, RegSumY);
+    Store(y * y, 0, op, RegSumY2);
+    Store(x * y, 0, op, RegSumXY);
+    Store(1.0, 0, op, RegCount);
+    AccumulateShiftedSums(step, x, y, adding ? 1.0 : -1.0);
+    if (!adding)
+        CountRemovedTerms(x, y);
+}
+
+StatisticsResults CurrentStatisticsResults()
+{
+    const Moments m = CurrentMoments();
+    StatisticsResults r;
+    r.n = Sum(RegCount);
+    r.meanX = MeanX(m);
+    r.meanY = MeanY(m);
+    r.sampleX = Deviation(m.sxx, m, false);
+    r.sampleY = Deviation(m.syy, m, false);
+    r.populationX = Deviation(m.sxx, m, true);
+    r.populationY = Deviation(m.syy, m, true);
+    r.slope = Slope(m);
+    r.intercept = LineY(m, 0.0);
+    r.correlation = Correlation(m);
+    return r;
+}
+
+double LineAt(double x)
+{
+    return LineY(CurrentMoments(), x);
+}
 
 bool StatisticsOperation(KeyOp key)
 {

@@ -2,9 +2,9 @@
 #include "TapeText.h"
 
 #include "core/State.h"
+#include "format/TableText.h"
 #include "format/ValueText.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -210,13 +210,6 @@ std::string LineOf(const TapeEntry& e)
 
 // ---- CSV
 
-std::string FullPrecision(double value)
-{
-    char text[32];
-    std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, r.ptr);
-}
-
 std::string CsvField(const std::string& text)
 {
     if (text.find_first_of(",\"\n") == std::string::npos)
@@ -254,7 +247,7 @@ std::string CsvRow(const TapeEntry& e)
     auto add = [&](const TapeValue* v) {
         row += ',';
         if (v)
-            row += CsvField(FullPrecision(v->value)) + "," + CsvField(LabelOf(*v));
+            row += CsvField(CsvNumber(v->value, false)) + "," + CsvField(LabelOf(*v));
         else
             row += ',';
     };

@@ -6,17 +6,22 @@
 // operation chosen by the next byte.  After every step the state is checked.
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Points.h"
 #include "engine/Reset.h"
 #include "engine/TapeText.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +62,38 @@ bool WellFormedEntry(const char* text)
                 return false;
     }
     return *p == '\0';
+}
+
+bool SameValue(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+// The statistics points: within their bound, as many as n when they match
+// the sums, and read back from their settings group as they are.
+void CheckPoints()
+{
+    const std::vector<DataPoint> points = StatisticsPoints();
+    if (points.size() > PointsCapacity)
+        Fail("statistics points beyond their bound");
+    if (PointsAgree() == PointsAgreement::Match && double(Regs.registers[RegCount]) != double(points.size()))
+        Fail("statistics points match sums of another n");
+    std::map<std::string, std::string> group;
+    for (const BesideEntry& entry : SavePoints())
+        group[entry.key] = entry.value;
+    LoadPoints([&group](const std::string& key, std::string& value) {
+        const auto found = group.find(key);
+        if (found == group.end())
+            return false;
+        value = found->second;
+        return true;
+    });
+    const std::vector<DataPoint>& loaded = StatisticsPoints();
+    if (loaded.size() != points.size())
+        Fail("statistics points lost in their group");
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (!SameValue(loaded[i].x, points[i].x) || !SameValue(loaded[i].y, points[i].y))
+            Fail("statistics point changed in its group");
 }
 
 // Formats a value into a buffer of exactly the documented size, so that the
@@ -145,5 +182,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (TapeLines().size() > size_t(TapeCapacity))
         Fail("tape beyond its bound");
     TapeCsv();
+    CheckPoints();
     return 0;
 }

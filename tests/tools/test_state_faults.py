@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The state file under the faults a desktop meets, through tovrin-keys
 --state: a full disk, no room for the damaged copy, a read-only folder, odd
-files in the file's place, an unusable temp folder, a damaged tape group, the
-save after damage, stray locks, kills during a save, runs at once, a closed
-output pipe, links and owners kept.  One row a fault; a row that needs what this machine
+files in the file's place, an unusable temp folder, a damaged tape group, a
+damaged statistics points group, the save after damage, stray locks, kills
+during a save, runs at once, a closed output pipe, links and owners kept.
+One row a fault; a row that needs what this machine
 does not allow (mounting a file system, another user) says so and is
 skipped."""
 import contextlib, os, random, shutil, signal, stat, subprocess, sys, tempfile, time
@@ -149,6 +150,22 @@ def tape_damaged(d):
     assert run(state)[2] == "", "the save after damage reads as damaged"
 
 
+def points_damaged(d):
+    state = os.path.join(d, "tovrin.conf")
+    keys = [k for i in range(40) for k in (str(i % 7), "Enter", str(i), "SigmaPlus")]
+    assert run(state, *keys, options=["--input", "rpn"])[0] == 0
+    text = read(state).decode()
+    damaged = text.replace("/25:", "/2x5:", 1)  # the x of the 26th point
+    assert damaged != text
+    with open(state, "w") as f:
+        f.write(damaged)
+    code, out, err = run(state, options=["--points"])
+    copies = [n for n in beside(state) if ".damaged-" in n]
+    assert code == 0 and "points" in err and len(copies) == 1, f"status {code}, {err!r}, {beside(state)}"
+    assert out.count("POINT\t") == 25 and "POINTS\tdiffer" in out, f"{out.count('POINT')} points kept"
+    assert run(state)[2] == "", "the save after damage reads as damaged"
+
+
 def save_after_damage(d):
     state = os.path.join(d, "tovrin.conf")
     for text in ("/=1\n", "@[saved]\n/=010051601[000="):
@@ -248,7 +265,7 @@ def owners(d):
 
 
 cases = (full_disk, no_room_for_the_copy, read_only_folder, odd_files, temp_folder_unusable, tape_damaged,
-         save_after_damage, stray_locks, kills_during_saves, runs_at_once, closed_pipe, links, owners)
+         points_damaged, save_after_damage, stray_locks, kills_during_saves, runs_at_once, closed_pipe, links, owners)
 for case in cases:
     folder = tempfile.mkdtemp()
     try:

@@ -134,6 +134,10 @@ bool ParseArguments(int argc, char** argv, Options& options, std::vector<KeyActi
             options.tape = true;
             continue;
         }
+        if (arg == "--points") {
+            options.points = true;
+            continue;
+        }
         std::string option = arg, value;
         size_t equals = arg.find('=');
         if (equals != std::string::npos) {
@@ -184,6 +188,9 @@ const char* UsageText()
            "  --sticky                          sticky shift\n"
            "  --tape                            then print the tape, one line per entry:\n"
            "                                    TAPE<TAB>LINE, the oldest first\n"
+           "  --points                          then print the statistics points, one line\n"
+           "                                    each: POINT<TAB>X<TAB>Y, the oldest first, and\n"
+           "                                    POINTS<TAB>match, differ or incomplete\n"
            "  --levels N                        stack levels to print, 1 to 20 (default 1)\n"
            "  --state FILE                      load the state from FILE, and save it there after the keys\n"
            "  --keys-from FILE                  first press the keys in FILE (- for standard input),\n"
@@ -194,5 +201,8 @@ const char* UsageText()
            "a decimal number (12, 1.50, -3, 2e-5), #N for key code N, Undo, Redo,\n"
            "ClearTape (the Tape window's Clear), Function=NAME, Paste=TEXT (TEXT pasted as\n"
            "from the clipboard), Type=TEXT (the characters of TEXT typed on the keyboard;\n"
-           "\\r Return, \\b Backspace, \\e Esc, \\\\ a backslash).\n";
+           "\\r Return, \\b Backspace, \\e Esc, \\\\ a backslash).\n"
+           "The Statistics window's edits: EditPoint=N:X:Y (point N becomes X, Y),\n"
+           "DeletePoints=N[,N...], PastePoints=TEXT (\\t a tab, \\n a new line),\n"
+           "RebuildSums, ClearPointList.\n";
 }

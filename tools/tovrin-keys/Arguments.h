@@ -19,6 +19,7 @@ struct Options {
     bool comma = false;
     bool sticky = false;
     bool tape = false;      // print the tape's lines after the stack
+    bool points = false;    // print the statistics points after the stack and tape
     int levels = 1;
     std::string stateFile;
     std::string keysFile;   // --keys-from: more keys, before those of the command line; "-" standard input

@@ -6,10 +6,12 @@
 #include "StackText.h"
 
 #include "core/State.h"
+#include "engine/Points.h"
 #include "engine/Reset.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
 #include "engine/Undo.h"
+#include "format/ValueText.h"
 
 #include <cstdio>
 #include <fstream>
@@ -167,6 +169,20 @@ void Perform(const KeyAction& action)
         std::fprintf(stderr, "tovrin-keys: %s\n", notice.c_str());
 }
 
+// The points as the display shows x and y, then whether they agree with
+// the sums.
+void PrintPoints()
+{
+    for (const DataPoint& p : StatisticsPoints()) {
+        ValueTexts x, y;
+        ValueText(p.x, 0, NoLabelIndex, x);
+        ValueText(p.y, 0, NoLabelIndex, y);
+        std::printf("POINT\t%s\t%s\n", x.number, y.number);
+    }
+    static const char* const agreement[] = {"match", "differ", "incomplete"};
+    std::printf("POINTS\t%s\n", agreement[int(PointsAgree())]);
+}
+
 void PrintStack(int levels)
 {
     for (int level = levels - 1; level >= 0; --level) {
@@ -246,6 +262,8 @@ int main(int argc, char** argv)
     if (options.tape)
         for (const std::string& line : TapeLines())
             std::printf("TAPE\t%s\n", line.c_str());
+    if (options.points)
+        PrintPoints();
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fputs("tovrin-keys: could not write the output\n", stderr);
         return 1;
