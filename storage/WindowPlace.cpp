@@ -64,6 +64,7 @@ bool LoadWindowPlace(const BesideReader& read)
     whole = ReadFlag(read, "rpnStack", &place.rpnStackOpen) && whole;
     whole = ReadFlag(read, "registers", &place.registersOpen) && whole;
     whole = ReadFlag(read, "tape", &place.tapeOpen) && whole;
+    whole = ReadFlag(read, "statistics", &place.statisticsOpen) && whole;
     Stored = place;
     return whole;
 }
@@ -76,9 +77,11 @@ BesideEntries SaveWindowPlace()
                    {"y", std::to_string(Stored.y)},
                    {"width", std::to_string(Stored.width)},
                    {"height", std::to_string(Stored.height)}};
-    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen)
-        for (const auto& [key, flag] : {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
-                                        {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}})
+    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen ||
+        Stored.statisticsOpen)
+        for (const auto& [key, flag] :
+             {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
+              {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}, {"statistics", Stored.statisticsOpen}})
             entries.push_back({key, flag ? "1" : "0"});
     return entries;
 }

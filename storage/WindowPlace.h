@@ -17,6 +17,7 @@ struct WindowPlace {
     bool rpnStackOpen = false;
     bool registersOpen = false;
     bool tapeOpen = false;
+    bool statisticsOpen = false;
 };
 
 // The place as the settings file held it at start-up, and as the next save

@@ -141,19 +141,22 @@ int main(int argc, char** argv)
     // The end of the session and the termination signals quit like the
     // user does, and the state is saved, the window's place with it; when
     // the session manager asks for the data first, it is saved then too.
-    auto finish = [&settingsFile, window, saving](bool tellUser) {
+    // At the end the side windows are closed already: their place is the
+    // one they had when the quit was asked for.
+    const QuitPlace quitPlace(*window);
+    auto finish = [&settingsFile, saving](const WindowPlace& place, bool tellUser) {
         if (!saving)
             return;
-        KeepWindowPlace(TakeWindowPlace(*window));
+        KeepWindowPlace(place);
         FinishCalculator(settingsFile, tellUser);
     };
     QuitOnTerminationSignals(&application);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [&finish](QSessionManager&) { finish(false); });
+                     [&finish, window](QSessionManager&) { finish(TakeWindowPlace(*window), false); });
 
     int code = application.exec();
     if (code == 0)
-        finish(TerminationSignal() == 0);
+        finish(quitPlace.place(), TerminationSignal() == 0);
     delete window;
     return code;
 }

@@ -17,6 +17,7 @@
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserGuideForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
@@ -181,6 +182,8 @@ void CalculatorForm::buildMenus()
     connect(calculator->addAction(tr("&User Registers...")), &QAction::triggered, this,
             &CalculatorForm::viewUserRegistersForm);
     connect(calculator->addAction(tr("&Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
+    connect(calculator->addAction(tr("Statistics &Data...")), &QAction::triggered, this,
+            &CalculatorForm::viewStatisticsForm);
     calculator->addSeparator();
     m_quitAction = calculator->addAction(tr("&Quit"), this, &CalculatorForm::quit);
     m_quitAction->setShortcuts(QuitShortcuts());
@@ -415,6 +418,8 @@ void CalculatorForm::refreshDisplay()
         m_userRegistersForm->pane()->updateDisplay();
     if (m_tapeForm)
         m_tapeForm->updateTape();
+    if (m_statisticsForm)
+        m_statisticsForm->updateData();
 }
 
 void CalculatorForm::handleButton(KeyOp op)
@@ -598,6 +603,18 @@ void CalculatorForm::viewTapeForm()
     present(m_tapeForm);
 }
 
+void CalculatorForm::viewStatisticsForm()
+{
+    if (!m_statisticsForm) {
+        m_statisticsForm = new StatisticsForm(this);
+        connect(m_statisticsForm, &StatisticsForm::changed, this, &CalculatorForm::auxiliaryKeyHandled);
+        connect(m_statisticsForm, &StatisticsForm::undoRequested, this, &CalculatorForm::undo);
+        connect(m_statisticsForm, &StatisticsForm::redoRequested, this, &CalculatorForm::redo);
+    }
+    m_statisticsForm->updateData();
+    present(m_statisticsForm);
+}
+
 void CalculatorForm::doPreferencesDialog()
 {
     PreferencesDialog dialog(this);
@@ -649,8 +666,10 @@ void CalculatorForm::doAboutDialog()
 
 void CalculatorForm::viewKeysForm()
 {
-    if (!m_keysForm)
+    if (!m_keysForm) {
         m_keysForm = new KeysForm(this);
+        connect(m_keysForm, &KeysForm::statisticsDataRequested, this, &CalculatorForm::viewStatisticsForm);
+    }
     m_keysForm->refresh();
     present(m_keysForm);
 }

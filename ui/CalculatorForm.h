@@ -29,6 +29,7 @@ class AboutForm;
 class KeysForm;
 class QDialog;
 class RpnStackForm;
+class StatisticsForm;
 class TapeForm;
 class UserGuideForm;
 class UserRegistersForm;
@@ -57,6 +58,7 @@ public:
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
     TapeForm* tapeForm() const { return m_tapeForm; }
+    StatisticsForm* statisticsForm() const { return m_statisticsForm; }
     // The line under the display that tells, for a few seconds, why
     // something was not done; hidden otherwise.
     QLabel* notice() const { return m_notice; }
@@ -95,6 +97,7 @@ public slots:
     void viewRpnStackForm();
     void viewUserRegistersForm();
     void viewTapeForm();
+    void viewStatisticsForm();
     void doPreferencesDialog();
     void doColorsDialog();
     void doKeyboardDialog();
@@ -160,4 +163,5 @@ private:
     QLabel* m_notice = nullptr;
     QTimer* m_noticeTimer = nullptr;
     TapeForm* m_tapeForm = nullptr;
+    StatisticsForm* m_statisticsForm = nullptr;
 };

@@ -39,8 +39,13 @@ QString CopyText()
         if (bits > 0xFFFF)
             return WholeBinaryWord(bits);
     }
+    return CopyNumberText(x, label);
+}
+
+QString CopyNumberText(double value, uint16_t label)
+{
     char text[FormatBufferSize];
-    if (FormatNumber(x, label, text, true) != FormatOk)
+    if (FormatNumber(value, label, text, true) != FormatOk)
         return QString();
     QString copied = QString::fromLatin1(text);
     // Only decimal text, and zero in any base ("0."), has a radix mark.

@@ -11,6 +11,7 @@
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserGuideForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
@@ -46,6 +47,8 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
         return std::make_unique<AboutForm>(parent);
     if (name == QLatin1String("tape"))
         return std::make_unique<TapeForm>(parent);
+    if (name == QLatin1String("statistics"))
+        return std::make_unique<StatisticsForm>(parent);
     if (name == QLatin1String("keys")) {
         auto keys = std::make_unique<KeysForm>(parent);
         keys->refresh();
@@ -107,7 +110,7 @@ QStringList ScreenshotWindows()
     return {QStringLiteral("main"),     QStringLiteral("preferences"), QStringLiteral("colors"),
             QStringLiteral("keyboard"), QStringLiteral("rpnstack"),    QStringLiteral("registers"),
             QStringLiteral("about"),    QStringLiteral("tape"),        QStringLiteral("keys"),
-            QStringLiteral("guide")};
+            QStringLiteral("guide"),    QStringLiteral("statistics")};
 }
 
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
@@ -155,6 +158,7 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
             options->window = value;
         } else if (arg == QLatin1String("--size")) {
             options->size = ParseSize(value);
+            options->sizeGiven = true;
             if (!options->size.isValid()) {
                 std::fprintf(stderr, "tovrin: the size %s is not WIDTHxHEIGHT in pixels\n", qPrintable(value));
                 return false;
@@ -198,12 +202,16 @@ int RenderScreenshot(const ScreenshotOptions& options)
     QWidget* shown = &window;
     std::unique_ptr<QWidget> other = MakeWindow(options.window, &window);
     if (other) {
-        // A window that chose its own size keeps it.  The offscreen screen
-        // is small: a window gets at least the size it asks for, as on a
-        // desktop's screen.
-        if (!other->testAttribute(Qt::WA_Resized))
-            other->adjustSize();
-        other->resize(other->size().expandedTo(other->sizeHint()));
+        // The size asked for; else a window that chose its own size keeps
+        // it.  The offscreen screen is small: a window gets at least the
+        // size it asks for, as on a desktop's screen.
+        if (options.sizeGiven) {
+            other->resize(options.size);
+        } else {
+            if (!other->testAttribute(Qt::WA_Resized))
+                other->adjustSize();
+            other->resize(other->size().expandedTo(other->sizeHint()));
+        }
         other->show();
         QCoreApplication::processEvents();
         shown = other.get();

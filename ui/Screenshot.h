@@ -20,6 +20,7 @@ struct ScreenshotOptions {
     // The main window's size in pixels, and the device pixel ratio the
     // picture is rendered at (0: the platform's own).
     QSize size = QSize(360, 560);
+    bool sizeGiven = false; // --size was given: it sizes a side window too
     double scale = 0;
 };
 

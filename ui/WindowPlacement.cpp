@@ -3,9 +3,12 @@
 
 #include "ui/CalculatorForm.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -31,7 +34,36 @@ WindowPlace TakeWindowPlace(const CalculatorForm& window)
     place.rpnStackOpen = window.rpnStackForm() && window.rpnStackForm()->isVisible();
     place.registersOpen = window.userRegistersForm() && window.userRegistersForm()->isVisible();
     place.tapeOpen = window.tapeForm() && window.tapeForm()->isVisible();
+    place.statisticsOpen = window.statisticsForm() && window.statisticsForm()->isVisible();
     return place;
+}
+
+class QuitPlace::Watcher : public QObject {
+public:
+    explicit Watcher(const CalculatorForm& window) : window_(window), place_(TakeWindowPlace(window)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+            place_ = TakeWindowPlace(window_);
+        return false;
+    }
+    const CalculatorForm& window_;
+    WindowPlace place_;
+};
+
+QuitPlace::QuitPlace(const CalculatorForm& window) : watcher_(new Watcher(window))
+{
+    QCoreApplication::instance()->installEventFilter(watcher_);
+}
+
+QuitPlace::~QuitPlace()
+{
+    delete watcher_;
+}
+
+WindowPlace QuitPlace::place() const
+{
+    return watcher_->place_;
 }
 
 void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens)
@@ -49,6 +81,8 @@ void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)
         window->viewUserRegistersForm();
     if (place.tapeOpen)
         window->viewTapeForm();
+    if (place.statisticsOpen)
+        window->viewStatisticsForm();
 }
 
 QRect PlaceOnScreen(const QRect& window, const QList<QRect>& screens)

@@ -15,6 +15,23 @@ class CalculatorForm;
 // which side windows are open.
 WindowPlace TakeWindowPlace(const CalculatorForm& window);
 
+// Takes the window's place at once, and again when the application is
+// asked to quit: before Qt closes the windows, so that the side windows
+// open then count as open.  Returns the place taken last.
+class QuitPlace {
+public:
+    explicit QuitPlace(const CalculatorForm& window);
+    ~QuitPlace();
+    QuitPlace(const QuitPlace&) = delete;
+    QuitPlace& operator=(const QuitPlace&) = delete;
+
+    WindowPlace place() const;
+
+private:
+    class Watcher;
+    Watcher* watcher_;
+};
+
 // Gives the window, before it is shown, the size and position of `place`,
 // moved onto one of `screens` when need be.
 void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens);

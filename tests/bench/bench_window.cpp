@@ -1,23 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the window: a full repaint with the keypad's pictures cached and
-// rebuilt, the rebuilding of the key pictures at a large size, and the
-// start-up of the calculator to its first frame against a bare Qt program.
+// rebuilt, the rebuilding of the key pictures at a large size, the start-up
+// of the calculator to its first frame against a bare Qt program and with
+// 10,000 statistics points stored, and the scatter plot of 10,000 points.
 #include "core/State.h"
+#include "engine/Calculator.h"
 #include "engine/Reset.h"
+#include "engine/StatisticsData.h"
 #include "engine/Undo.h"
 #include "storage/Preferences.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
+#include "ui/dialogs/StatisticsForm.h"
+#include "ui/dialogs/StatisticsPlot.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <sys/resource.h>
@@ -87,8 +95,9 @@ BENCHMARK(BM_RebuildKeyPicturesLarge)->Unit(benchmark::kMillisecond);
 
 // Seconds from the start of a program to its end, which both programs
 // reach as soon as their first frame is painted; the peak resident memory
-// in KiB through peakKb.
-double TimeToFirstFrame(const char* program, long* peakKb)
+// in KiB through peakKb, and the processor time of all its threads through
+// cpuSeconds, which a busy machine changes less than the time that passes.
+double TimeToFirstFrame(const char* program, long* peakKb, double* cpuSeconds = nullptr)
 {
     auto start = std::chrono::steady_clock::now();
     pid_t child = fork();
@@ -104,6 +113,9 @@ double TimeToFirstFrame(const char* program, long* peakKb)
         return -1;
     if (peakKb)
         *peakKb = std::max(*peakKb, long(usage.ru_maxrss));
+    if (cpuSeconds)
+        *cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     return std::chrono::duration<double>(end - start).count();
 }
 
@@ -113,32 +125,60 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// The calculator, with a saved state so that no first-start question
-// comes up, and the bare label program, started in turn five times each
-// after one unmeasured start of both.  Under X (DISPLAY set) both show real
-// windows, else they run offscreen.  The figure is the calculator's median;
-// the counters give the bare program's median and the ratio of the two.
+// Timed starts of the calculator: under X (DISPLAY set) it shows a real
+// window, else it runs offscreen, and it ends at its first frame; the
+// environment is as it was again afterwards.
+class StartEnvironment {
+public:
+    StartEnvironment() : config_(qgetenv("XDG_CONFIG_HOME")), platform_(qgetenv("QT_QPA_PLATFORM"))
+    {
+        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+        qputenv("TOVRIN_EXIT_AFTER_FIRST_FRAME", "1");
+    }
+    ~StartEnvironment()
+    {
+        qunsetenv("TOVRIN_EXIT_AFTER_FIRST_FRAME");
+        qputenv("QT_QPA_PLATFORM", platform_);
+        qputenv("XDG_CONFIG_HOME", config_);
+    }
+
+private:
+    const QByteArray config_, platform_;
+};
+
+// The settings file of the folder, the state as it is now saved in it, so
+// that no first-start question comes up.
+QString SaveStateIn(const QTemporaryDir& folder)
+{
+    QDir(folder.path()).mkpath(QStringLiteral("tovrin"));
+    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 1;
+    const QString file = folder.path() + QStringLiteral("/tovrin/tovrin.conf");
+    SavePreferences(file);
+    return file;
+}
+
+// Seconds from the calculator's start on the settings of `folder` to its
+// first frame.  It ends there without removing its lock file; a user's
+// start finds none, and so does the next start here.
+double StartIn(const QTemporaryDir& folder, long* peakKb, double* cpuSeconds = nullptr)
+{
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    const double seconds = TimeToFirstFrame(TOVRIN_BINARY, peakKb, cpuSeconds);
+    QFile::remove(folder.path() + QStringLiteral("/tovrin/tovrin.conf.lock"));
+    return seconds;
+}
+
+// The calculator, with a saved state, and the bare label program, started
+// in turn five times each after one unmeasured start of both.  The figure
+// is the calculator's median; the counters give the bare program's median
+// and the ratio of the two.
 void BM_StartUpToFirstFrame(benchmark::State& state)
 {
     QTemporaryDir config;
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray oldPlatform = qgetenv("QT_QPA_PLATFORM");
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QDir(config.path()).mkpath(QStringLiteral("tovrin"));
     ResetCalculator();
-    PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 1;
-    SavePreferences(config.path() + QStringLiteral("/tovrin/tovrin.conf"));
-    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
-    qputenv("TOVRIN_EXIT_AFTER_FIRST_FRAME", "1");
-
-    // The calculator ends at its first frame without removing its lock
-    // file; a user's start finds none, and so does the next run here.
-    const QString lockFile = config.path() + QStringLiteral("/tovrin/tovrin.conf.lock");
-    auto timeCalculator = [&lockFile](long* peak) {
-        const double seconds = TimeToFirstFrame(TOVRIN_BINARY, peak);
-        QFile::remove(lockFile);
-        return seconds;
-    };
+    SaveStateIn(config);
+    const StartEnvironment environment;
+    auto timeCalculator = [&config](long* peak) { return StartIn(config, peak); };
 
     long peakKb = 0;
     std::vector<double> calculator;
@@ -157,9 +197,6 @@ void BM_StartUpToFirstFrame(benchmark::State& state)
         }
         state.SetIterationTime(Median(calculator));
     }
-    qunsetenv("TOVRIN_EXIT_AFTER_FIRST_FRAME");
-    qputenv("QT_QPA_PLATFORM", oldPlatform);
-    qputenv("XDG_CONFIG_HOME", oldConfig);
     if (!calculator.empty() && !bare.empty()) {
         state.counters["bare label ms"] = Median(bare) * 1000;
         state.counters["ratio"] = Median(calculator) / Median(bare);
@@ -168,5 +205,122 @@ void BM_StartUpToFirstFrame(benchmark::State& state)
     state.SetLabel(qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "X display");
 }
 BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+
+// 10,000 points of a noisy line, entered as a paste enters them.
+void EnterTenThousandPoints()
+{
+    std::vector<DataPoint> points(PointsCapacity);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double x = double(i % 1000) / 7 + double(i) / 1000;
+        points[i] = {x, 2.5 * x + 40 * std::sin(double(i) * 0.7)};
+    }
+    AddPoints(points);
+}
+
+// The calculator started with 10,000 points stored, and with the same
+// state as a file without the list leaves it (the sums only), in turns,
+// fifteen times each: what reading the list costs at start.  The figure is
+// the median with the points; the counters give the median without them
+// and the ratio, and the same of the processor time.
+void BM_StartUpWithTenThousandPoints(benchmark::State& state)
+{
+    QTemporaryDir withPoints, withoutPoints;
+    ResetCalculator();
+    EnterTenThousandPoints();
+    const QString withFile = SaveStateIn(withPoints);
+    const QString withoutFile = SaveStateIn(withoutPoints);
+    {
+        QFile in(withFile), out(withoutFile);
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        bool inPoints = false;
+        for (const QByteArray& line : in.readAll().split('\n')) {
+            if (line.startsWith('['))
+                inPoints = line.trimmed() == "[points]";
+            if (!inPoints)
+                out.write(line + '\n');
+        }
+    }
+    const StartEnvironment environment;
+    std::vector<double> with, without, withCpu, withoutCpu;
+    auto start = [](const QTemporaryDir& config, std::vector<double>& times, std::vector<double>& cpu) {
+        double seconds = 0;
+        times.push_back(StartIn(config, nullptr, &seconds));
+        cpu.push_back(seconds);
+    };
+    for (auto _ : state) {
+        StartIn(withPoints, nullptr);
+        StartIn(withoutPoints, nullptr);
+        for (int round = 0; round < 15; ++round) {
+            start(withPoints, with, withCpu);
+            start(withoutPoints, without, withoutCpu);
+        }
+        if (*std::min_element(with.begin(), with.end()) < 0 || *std::min_element(without.begin(), without.end()) < 0) {
+            state.SkipWithError("the calculator did not reach its first frame");
+            break;
+        }
+        state.SetIterationTime(Median(with));
+    }
+    if (!with.empty() && !without.empty()) {
+        state.counters["without points ms"] = Median(without) * 1000;
+        state.counters["ratio"] = Median(with) / Median(without);
+        state.counters["CPU ms"] = Median(withCpu) * 1000;
+        state.counters["CPU ms without"] = Median(withoutCpu) * 1000;
+        state.counters["CPU ratio"] = Median(withCpu) / Median(withoutCpu);
+    }
+}
+BENCHMARK(BM_StartUpWithTenThousandPoints)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+
+// The scatter plot of 10,000 points with its line, painted whole at the
+// size of the Statistics window's plot, at a device pixel ratio of 1 and 2.
+void PaintPlot(benchmark::State& state, qreal ratio)
+{
+    ResetCalculator();
+    EnterTenThousandPoints();
+    StatisticsForm form;
+    StatisticsPlot* plot = form.plot();
+    const QSize size(460, 380);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        plot->paintPlot(painter, QRectF(QPointF(), QSizeF(size)));
+    }
+    state.counters["frames/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_PlotTenThousandPoints(benchmark::State& state)
+{
+    PaintPlot(state, 1);
+}
+BENCHMARK(BM_PlotTenThousandPoints)->Unit(benchmark::kMillisecond);
+
+void BM_PlotTenThousandPointsScale2(benchmark::State& state)
+{
+    PaintPlot(state, 2);
+}
+BENCHMARK(BM_PlotTenThousandPointsScale2)->Unit(benchmark::kMillisecond);
+
+// A Σ+ followed by the Statistics window holding 10,000 points: its table,
+// summary and plot brought in step and the plot painted.
+void BM_StatisticsWindowFollowsAKey(benchmark::State& state)
+{
+    ResetCalculator();
+    EnterTenThousandPoints();
+    DeletePoints({0});
+    StatisticsForm form;
+    form.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        HandleButton(KeySigmaPlus);
+        form.updateData();
+        form.plot()->repaint();
+        state.PauseTiming();
+        DeletePoints({PointsCapacity - 1});
+        form.updateData();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StatisticsWindowFollowsAKey)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -505,7 +505,8 @@ private slots:
             }
         }
         QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options", "Help"}));
-        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "-", "Quit", "Undo", "Redo", "-",
+        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Statistics Data...", "-", "Quit",
+                                     "Undo", "Redo", "-",
                                      "Copy", "Paste", "Preferences...", "Colors...", "Keyboard...", "User Guide", "Keys",
                                      "-", "About Tovrin..."}));
     }

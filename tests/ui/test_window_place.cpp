@@ -8,6 +8,7 @@
 #include "ui/CalculatorForm.h"
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
@@ -53,12 +54,14 @@ private slots:
             form.show();
             form.viewRpnStackForm();
             form.viewTapeForm();
+            form.viewStatisticsForm();
             // Quitting closes the window; the side windows still count as open.
             form.close();
             const WindowPlace place = TakeWindowPlace(form);
             QVERIFY(place.rpnStackOpen);
             QVERIFY(!place.registersOpen);
             QVERIFY(place.tapeOpen);
+            QVERIFY(place.statisticsOpen);
             KeepWindowPlace(place);
             QVERIFY(SavePreferences(file));
         }
@@ -75,6 +78,24 @@ private slots:
         QVERIFY(form.rpnStackForm() && form.rpnStackForm()->isVisible());
         QVERIFY(!form.userRegistersForm());
         QVERIFY(form.tapeForm() && form.tapeForm()->isVisible());
+        QVERIFY(form.statisticsForm() && form.statisticsForm()->isVisible());
+    }
+
+    // Quitting closes every window before the event loop ends: the side
+    // windows open when the quit was asked for count as open.
+    void sideWindowsOpenAtQuit()
+    {
+        CalculatorForm form;
+        form.show();
+        form.viewTapeForm();
+        form.viewStatisticsForm();
+        const QuitPlace quitPlace(form);
+        QTimer::singleShot(0, &form, &CalculatorForm::quit);
+        QCoreApplication::exec();
+        QVERIFY(!form.statisticsForm()->isVisible());
+        QVERIFY(quitPlace.place().tapeOpen);
+        QVERIFY(quitPlace.place().statisticsOpen);
+        QVERIFY(!quitPlace.place().rpnStackOpen);
     }
 
     // A bad entry is damage: reported, with the size and position kept

@@ -7,8 +7,10 @@
 #include "ui/KeyReference.h"
 #include "ui/Legends.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -85,7 +87,15 @@ KeysForm::KeysForm(QWidget* parent) : QMainWindow(parent)
     m_title = new QLabel(central);
     m_title->setObjectName(QStringLiteral("title"));
     m_title->setWordWrap(true);
-    layout->addWidget(m_title);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(m_title, 1);
+    // The points that Σ+ keeps are seen and edited in a window of their own.
+    m_statisticsData = new QPushButton(tr("Statistics &Data..."), central);
+    m_statisticsData->setObjectName(QStringLiteral("statisticsData"));
+    m_statisticsData->setAutoDefault(false);
+    titleRow->addWidget(m_statisticsData);
+    connect(m_statisticsData, &QPushButton::clicked, this, &KeysForm::statisticsDataRequested);
+    layout->addLayout(titleRow);
     auto* tabs = new QTabWidget(central);
     m_keys = MakeTable(tabs, {tr("Key"), tr("Name"), tr("Shifted"), tr("Keyboard")});
     m_keys->setObjectName(QStringLiteral("keys"));
@@ -112,6 +122,7 @@ void KeysForm::refresh()
 {
     const int function = int(UnPrefs.function()) < FunctionCount ? int(UnPrefs.function()) : FunctionStandard;
     const bool rpn = Prefs.rpnInput();
+    m_statisticsData->setVisible(function == FunctionStatistical);
     //: %1 is the function (Standard, Financial...), %2 the input: RPN, precedence or simple.
     m_title->setText(tr("The keys of the %1 function in %2 input")
                          .arg(FunctionName(function),

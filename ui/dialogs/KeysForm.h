@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 class KeysForm : public QMainWindow {
@@ -28,6 +29,11 @@ public:
     QTableWidget* keysTable() const { return m_keys; }
     // One row per shortcut: the keys and what they do.
     QTableWidget* shortcutsTable() const { return m_shortcuts; }
+    // Opens the Statistics Data window; shown with the Statistical keys.
+    QPushButton* statisticsDataButton() const { return m_statisticsData; }
+
+signals:
+    void statisticsDataRequested();
 
 private:
     QLabel* m_title;
@@ -35,4 +41,5 @@ private:
     QTableWidget* m_shortcuts;
     // The columns of the wider table, as wide as their texts.
     int m_columnsWidth = 0;
+    QPushButton* m_statisticsData;
 };

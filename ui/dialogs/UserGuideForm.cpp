@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -26,6 +28,8 @@ UserGuideForm::UserGuideForm(QWidget* parent) : QMainWindow(parent)
 
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);
+    // The guide's pictures live beside it in the resources.
+    m_browser->setSearchPaths({QStringLiteral(":/")});
     QFile guide(GuideResource);
     if (guide.open(QIODevice::ReadOnly))
         m_browser->setMarkdown(QString::fromUtf8(guide.readAll()));
@@ -55,6 +59,38 @@ QString UserGuideForm::HeadingAnchor(const QString& heading)
             anchor += QLatin1Char('-');
     }
     return anchor;
+}
+
+void UserGuideForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const qreal room = m_browser->viewport()->width() - 2 * m_browser->document()->documentMargin() -
+                       m_browser->verticalScrollBar()->sizeHint().width();
+    FitPictures(m_browser->document(), room);
+}
+
+void UserGuideForm::FitPictures(QTextDocument* document, qreal width)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QImage picture(QStringLiteral(":/") + format.name());
+            if (picture.isNull())
+                continue;
+            const qreal natural = picture.width() / picture.devicePixelRatio();
+            const qreal fitted = std::min(natural, std::max(width, qreal(1)));
+            if (format.width() == fitted)
+                continue;
+            format.setWidth(fitted);
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
 }
 
 void UserGuideForm::showContents()

@@ -24,7 +24,13 @@ public:
 public slots:
     void showContents();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Pictures wider than `width` are shown at that width.
+    static void FitPictures(QTextDocument* document, qreal width);
+
     static void NameHeadings(QTextDocument* document);
     static void StyleCodeBlocks(QTextDocument* document, const QColor& background);
 
