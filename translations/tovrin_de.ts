@@ -230,6 +230,10 @@ und Statistikregister.</translation>
         <source>&amp;Function:</source>
         <translation>&amp;Funktion:</translation>
     </message>
+    <message>
+        <source>Statistics &amp;Data...</source>
+        <translation>Statistik&amp;daten...</translation>
+    </message>
 </context>
 <context>
     <name>ColorDialog</name>
@@ -1284,6 +1288,42 @@ und Statistikregister.</translation>
         <extracomment>The name of the shifted key, and its keyboard shortcut.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Statistics &amp;Data...</source>
+        <translation>Statistik&amp;daten...</translation>
+    </message>
+</context>
+<context>
+    <name>PointsModel</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <extracomment>The table&apos;s last row, where a new point is typed.</extracomment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>New point</source>
+        <translation>Neuer Punkt</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 is too large.</source>
+        <translation>Nicht geändert: %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 does not fit the word.</source>
+        <translation>Nicht geändert: %1 passt nicht in das Wort.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 is not a number.</source>
+        <translation>Nicht geändert: %1 ist keine Zahl.</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
@@ -1601,6 +1641,186 @@ is in use by another Tovrin that does not answer.</source>
         <translation>Die Einstellungsdatei
 %1
 wird von einem anderen Tovrin verwendet, das nicht antwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsForm</name>
+    <message>
+        <source>Number of points</source>
+        <translation>Anzahl der Punkte</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>Steigung</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Achsenabschnitt</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Korrelation</translation>
+    </message>
+    <message>
+        <source>Mean of x</source>
+        <translation>Mittelwert von x</translation>
+    </message>
+    <message>
+        <source>Sample deviation of x</source>
+        <translation>Stichproben-Standardabweichung von x</translation>
+    </message>
+    <message>
+        <source>Population deviation of x</source>
+        <translation>Standardabweichung der Grundgesamtheit von x</translation>
+    </message>
+    <message>
+        <source>Mean of y</source>
+        <translation>Mittelwert von y</translation>
+    </message>
+    <message>
+        <source>Sample deviation of y</source>
+        <translation>Stichproben-Standardabweichung von y</translation>
+    </message>
+    <message>
+        <source>Population deviation of y</source>
+        <translation>Standardabweichung der Grundgesamtheit von y</translation>
+    </message>
+    <message>
+        <source>Statistics Data</source>
+        <translation>Statistikdaten</translation>
+    </message>
+    <message>
+        <source>&amp;Rebuild the sums from the list</source>
+        <translation>Summen aus der Liste &amp;neu bilden</translation>
+    </message>
+    <message>
+        <source>C&amp;lear the list</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>Zeile &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Zeilen &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Equation</source>
+        <translation>Gleichung &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>No line: it needs two points with different x.</source>
+        <translation>Keine Gerade: Sie braucht zwei Punkte mit verschiedenem x.</translation>
+    </message>
+    <message>
+        <source>The sums do not match the list: a point that the list does not hold was removed, or a sum was changed otherwise.</source>
+        <translation>Die Summen passen nicht zur Liste: Ein Punkt, den die Liste nicht enthält, wurde entfernt, oder eine Summe wurde anders geändert.</translation>
+    </message>
+    <message>
+        <source>The list holds only the first %1 points; the sums hold all %2.</source>
+        <translation>Die Liste enthält nur die ersten %1 Punkte; die Summen enthalten alle %2.</translation>
+    </message>
+    <message>
+        <source>The sums also hold points that are not in the list: it was cleared on its own, or they were entered before the list was kept.</source>
+        <translation>Die Summen enthalten auch Punkte, die nicht in der Liste stehen: Sie wurde allein geleert, oder die Punkte wurden eingegeben, bevor die Liste geführt wurde.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 points.</source>
+        <translation>Die Liste fasst höchstens %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1: there are no numbers.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;.</extracomment>
+        <translation>%1: Es sind keine Zahlen darin.</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3 is not a number: “%4”.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 the line, %3 the column, %4 the cell&apos;s text.</extracomment>
+        <translation>%1: Zeile %2, Spalte %3 ist keine Zahl: „%4“.</translation>
+    </message>
+    <message>
+        <source>%1: line %2 has %3 cells; a point has x and y.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 the line, %3 its number of cells.</extracomment>
+        <translation>%1: Zeile %2 hat %3 Zellen; ein Punkt hat x und y.</translation>
+    </message>
+    <message>
+        <source>%1: the list holds at most %2 points.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 is 10,000.</extracomment>
+        <translation>%1: Die Liste fasst höchstens %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted</source>
+        <translation>Nichts eingefügt</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 could not be read.</source>
+        <translation>Nichts importiert: %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Nichts importiert</translation>
+    </message>
+    <message>
+        <source>Import Points</source>
+        <translation>Punkte importieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Text (*.txt *.tsv);;All files (*)</source>
+        <translation>CSV (*.csv);;Text (*.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>points.csv</source>
+        <translation>punkte.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The points could not be saved to %1.</source>
+        <translation>Die Punkte konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>y = %1·x %2 %3</source>
+        <extracomment>The least-squares line: %1 the slope, %2 + or −, %3 the intercept.</extracomment>
+        <translation>y = %1·x %2 %3</translation>
+    </message>
+    <message>
+        <source>r = %1</source>
+        <extracomment>The correlation of the points.</extracomment>
+        <translation>r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsPlot</name>
+    <message>
+        <source>Scatter plot</source>
+        <translation>Streudiagramm</translation>
+    </message>
+    <message>
+        <source>No points yet. Σ+ adds one; you can also type them into the table or paste them.</source>
+        <translation>Noch keine Punkte. Σ+ fügt einen hinzu; man kann sie auch in die Tabelle tippen oder einfügen.</translation>
     </message>
 </context>
 <context>

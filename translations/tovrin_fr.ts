@@ -229,6 +229,10 @@ et statistiques.</translation>
         <source>&amp;Function:</source>
         <translation>&amp;Fonction :</translation>
     </message>
+    <message>
+        <source>Statistics &amp;Data...</source>
+        <translation>&amp;Données statistiques...</translation>
+    </message>
 </context>
 <context>
     <name>ColorDialog</name>
@@ -1283,6 +1287,42 @@ et statistiques.</translation>
         <extracomment>The name of the shifted key, and its keyboard shortcut.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Statistics &amp;Data...</source>
+        <translation>&amp;Données statistiques...</translation>
+    </message>
+</context>
+<context>
+    <name>PointsModel</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <extracomment>The table&apos;s last row, where a new point is typed.</extracomment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>New point</source>
+        <translation>Nouveau point</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 is too large.</source>
+        <translation>Non modifié : %1 est trop grand.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 does not fit the word.</source>
+        <translation>Non modifié : %1 ne tient pas dans le mot.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1 is not a number.</source>
+        <translation>Non modifié : %1 n’est pas un nombre.</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
@@ -1599,6 +1639,186 @@ is in use by another Tovrin that does not answer.</source>
         <translation>Le fichier de configuration
 %1
 est utilisé par un autre Tovrin qui ne répond pas.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsForm</name>
+    <message>
+        <source>Number of points</source>
+        <translation>Nombre de points</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>Pente</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Ordonnée à l’origine</translation>
+    </message>
+    <message>
+        <source>Correlation</source>
+        <translation>Corrélation</translation>
+    </message>
+    <message>
+        <source>Mean of x</source>
+        <translation>Moyenne de x</translation>
+    </message>
+    <message>
+        <source>Sample deviation of x</source>
+        <translation>Écart type de l’échantillon de x</translation>
+    </message>
+    <message>
+        <source>Population deviation of x</source>
+        <translation>Écart type de la population de x</translation>
+    </message>
+    <message>
+        <source>Mean of y</source>
+        <translation>Moyenne de y</translation>
+    </message>
+    <message>
+        <source>Sample deviation of y</source>
+        <translation>Écart type de l’échantillon de y</translation>
+    </message>
+    <message>
+        <source>Population deviation of y</source>
+        <translation>Écart type de la population de y</translation>
+    </message>
+    <message>
+        <source>Statistics Data</source>
+        <translation>Données statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Rebuild the sums from the list</source>
+        <translation>&amp;Recalculer les sommes depuis la liste</translation>
+    </message>
+    <message>
+        <source>C&amp;lear the list</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>&amp;Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Supprimer les lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Coller</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Equation</source>
+        <translation>Copier l’é&amp;quation</translation>
+    </message>
+    <message>
+        <source>No line: it needs two points with different x.</source>
+        <translation>Pas de droite : il faut deux points d’abscisses x différentes.</translation>
+    </message>
+    <message>
+        <source>The sums do not match the list: a point that the list does not hold was removed, or a sum was changed otherwise.</source>
+        <translation>Les sommes ne correspondent pas à la liste : un point absent de la liste a été retiré, ou une somme a été modifiée autrement.</translation>
+    </message>
+    <message>
+        <source>The list holds only the first %1 points; the sums hold all %2.</source>
+        <translation>La liste ne garde que les %1 premiers points ; les sommes en comptent %2.</translation>
+    </message>
+    <message>
+        <source>The sums also hold points that are not in the list: it was cleared on its own, or they were entered before the list was kept.</source>
+        <translation>Les sommes contiennent aussi des points absents de la liste : elle a été vidée seule, ou ils ont été saisis avant que la liste ne soit tenue.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 points.</source>
+        <translation>La liste contient au plus %1 points.</translation>
+    </message>
+    <message>
+        <source>%1: there are no numbers.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;.</extracomment>
+        <translation>%1 : il n’y a aucun nombre.</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3 is not a number: “%4”.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 the line, %3 the column, %4 the cell&apos;s text.</extracomment>
+        <translation>%1 : ligne %2, colonne %3, ce n’est pas un nombre : « %4 ».</translation>
+    </message>
+    <message>
+        <source>%1: line %2 has %3 cells; a point has x and y.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 the line, %3 its number of cells.</extracomment>
+        <translation>%1 : la ligne %2 a %3 cellules ; un point a x et y.</translation>
+    </message>
+    <message>
+        <source>%1: the list holds at most %2 points.</source>
+        <extracomment>%1 is &quot;Nothing was pasted&quot; or &quot;Nothing was imported&quot;; %2 is 10,000.</extracomment>
+        <translation>%1 : la liste contient au plus %2 points.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted</source>
+        <translation>Rien n’a été collé</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 could not be read.</source>
+        <translation>Rien n’a été importé : %1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Rien n’a été importé</translation>
+    </message>
+    <message>
+        <source>Import Points</source>
+        <translation>Importer des points</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Text (*.txt *.tsv);;All files (*)</source>
+        <translation>CSV (*.csv);;Texte (*.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>Exporter les points</translation>
+    </message>
+    <message>
+        <source>points.csv</source>
+        <translation>points.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The points could not be saved to %1.</source>
+        <translation>Les points n’ont pas pu être enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>y = %1·x %2 %3</source>
+        <extracomment>The least-squares line: %1 the slope, %2 + or −, %3 the intercept.</extracomment>
+        <translation>y = %1·x %2 %3</translation>
+    </message>
+    <message>
+        <source>r = %1</source>
+        <extracomment>The correlation of the points.</extracomment>
+        <translation>r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsPlot</name>
+    <message>
+        <source>Scatter plot</source>
+        <translation>Nuage de points</translation>
+    </message>
+    <message>
+        <source>No points yet. Σ+ adds one; you can also type them into the table or paste them.</source>
+        <translation>Pas encore de points. Σ+ en ajoute un ; on peut aussi les saisir dans le tableau ou les coller.</translation>
     </message>
 </context>
 <context>
