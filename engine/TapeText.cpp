@@ -210,19 +210,6 @@ std::string LineOf(const TapeEntry& e)
 
 // ---- CSV
 
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 std::string OperationName(const TapeEntry& e)
 {
     switch (e.kind) {
@@ -241,7 +228,7 @@ std::string OperationName(const TapeEntry& e)
     return "?";
 }
 
-std::string CsvRow(const TapeEntry& e)
+std::string TapeCsvRow(const TapeEntry& e)
 {
     std::string row = CsvField(OperationName(e));
     auto add = [&](const TapeValue* v) {
@@ -290,7 +277,7 @@ std::string TapeCsv()
 {
     std::string text = "operation,operand 1,unit 1,operand 2,unit 2,result,unit,result 2,unit 2,result 3,unit 3\n";
     for (const TapeEntry* entry : TapeEntries())
-        text += CsvRow(*entry) + "\n";
+        text += TapeCsvRow(*entry) + "\n";
     return text;
 }
 

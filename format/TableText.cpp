@@ -117,6 +117,30 @@ std::string CsvNumber(double value, bool commaRadix)
     return number;
 }
 
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",;\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string CsvRow(const std::vector<std::string>& fields, char separator)
+{
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            row += separator;
+        row += CsvField(fields[i]);
+    }
+    return row + "\n";
+}
+
 char CsvSeparator(bool commaRadix)
 {
     return commaRadix ? ';' : ',';

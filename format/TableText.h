@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tables of numbers as text: read from a spreadsheet's paste or a CSV
-// file, or refused with the cell that made them fail; and numbers written
-// for CSV files.
+// file, or refused with the cell that made them fail; and numbers, fields
+// and rows written for CSV files (RFC 4180), independent of the process
+// locale.
 //
 // Rows are lines (ended by LF, CR LF or CR); empty lines are left out.
 // Cells are separated by tabs when the text holds a tab, else by
@@ -42,6 +43,14 @@ PastedTable ReadPastedTable(std::string_view text, unsigned base, bool commaRadi
 // A number as a CSV file keeps it: the shortest text that reads back as
 // the same double, with the radix mark "," when `commaRadix`.
 std::string CsvNumber(double value, bool commaRadix);
+
+// The field as it stands in a row: quoted, with its quotes doubled, when it
+// holds a comma, a semicolon, a quote or a line break.
+std::string CsvField(const std::string& text);
+
+// The fields joined into a row by `separator`, each quoted where it needs
+// it, ended by a line break.
+std::string CsvRow(const std::vector<std::string>& fields, char separator = ',');
 
 // The cell separator of CSV files written with the radix mark given: a
 // comma, or a semicolon with the comma radix.
