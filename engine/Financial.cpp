@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Financial.h"
 
+#include "Amortization.h"
 #include "Operators.h"
 #include "Registers.h"
 #include "Scientific.h"
@@ -283,6 +284,11 @@ double npv(double x)
     return double(result);
 }
 
+double irr(double guess)
+{
+    return solve_wide(npv, subtract(guess, 0.1), guess + 0.1);
+}
+
 // A safeguarded secant method.  It keeps the better of the last two points
 // in b and steps from the secant through a and b, but never more than 100
 // widths of the last step, so that a flat stretch cannot throw it far away.
@@ -491,43 +497,25 @@ bool HandleRegisters(KeyOp key)
 
 void amort(bool continueFromBalance)
 {
-    int digits = int(Prefs.digits());
-    // With a fixed number of decimals the schedule is kept in those
-    // decimals, as a lender keeps it in cents: the balance after every
-    // period, and each interest rounded from the product normalised to 14
-    // digits, so that binary noise cannot turn a half cent the other way.
-    bool decimals = Prefs.displayFormat() == FormatFixed && digits != 0;
-    double i = PeriodicRate(Reg(RegInterest));
-    double pmt = rnd(Reg(RegPayment), digits);
+    const AmortizationTerms terms = CurrentAmortization();
     if (double(UnPrefs.amortBalance) == 0.0)
         continueFromBalance = false;
     if (!continueFromBalance)
-        UnPrefs.amortBalance = rnd(Reg(RegPresentValue), digits);
+        UnPrefs.amortBalance = AmortizationStart(terms);
     if (UnPrefs.amortStart == 0 || UnPrefs.amortEnd == 0) {
         UnPrefs.amortStart = 1;
         UnPrefs.amortEnd = 1;
     }
     unsigned start = UnPrefs.amortStart, end = UnPrefs.amortEnd;
-    double balance = UnPrefs.amortBalance, totalInterest = 0, totalPrincipal = 0;
+    double balance = UnPrefs.amortBalance;
+    AmortizationSums sums;
     for (unsigned p = continueFromBalance ? start - 1 : 0; p < end; ++p) {
-        double product = decimals ? norm(balance * i) : balance * i;
-        double interest = (Prefs.beginMode() && p == 0) ? 0.0 : rnd(product, digits);
-        double reported = pmt < 0 ? -std::fabs(interest) : std::fabs(interest);
-        double principal = pmt + interest;
-        if (decimals)
-            principal = rnd(principal, digits);
-        balance += principal;
-        if (decimals)
-            balance = rnd(balance, digits);
-        if (start <= p + 1 && p + 1 <= end) {
-            totalInterest += reported;
-            totalPrincipal += principal;
-            if (decimals) {
-                totalInterest = rnd(totalInterest, digits);
-                totalPrincipal = rnd(totalPrincipal, digits);
-            }
-        }
+        const AmortizedPeriod period = AmortizePeriod(terms, balance, p);
+        balance = period.balance;
+        if (start <= p + 1 && p + 1 <= end)
+            AddPeriod(terms, sums, period);
     }
+    const double totalInterest = sums.interest, totalPrincipal = sums.principal;
     UnPrefs.amortBalance = balance;
     UnPrefs.amortInterest = totalInterest;
     UnPrefs.amortPrincipal = totalPrincipal;

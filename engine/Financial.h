@@ -15,6 +15,9 @@ double tvm(int reg);
 double rate(double x);
 // Net present value of the cash-flow list at an annual rate of x percent.
 double npv(double x);
+// Internal rate of return of the cash-flow list, an annual rate in percent,
+// searched for near `guess` as the IRR key searches near I/YR.
+double irr(double guess);
 
 // Safeguarded secant method from x0 and x1: a root, or NaN when it does not
 // converge within 50 steps or stalls away from a root.

@@ -170,8 +170,7 @@ void Irr()
     } else if (UnPrefs.liftEnabled()) {
         LiftStack();
     }
-    double g = Regs.registers[RegInterest];
-    StoreX(solve_wide(npv, subtract(g, 0.1), g + 0.1));
+    StoreX(irr(Regs.registers[RegInterest]));
     LabelX(LabelIrrYR);
     Regs.registers[RegInterest] = XValue();
     RegsChanged = 1;

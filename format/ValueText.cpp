@@ -19,3 +19,10 @@ bool ValueText(double value, uint16_t label, uint16_t labelIndex, ValueTexts& ou
     LabelText(label, labelIndex, out.label);
     return true;
 }
+
+std::string ShownNumber(double value)
+{
+    ValueTexts texts;
+    ValueText(value, 0, NoLabelIndex, texts);
+    return texts.number;
+}

@@ -9,6 +9,7 @@
 #include "Strings.h"
 
 #include <cstdint>
+#include <string>
 
 struct ValueTexts {
     char number[DisplayTextSize]; // "error" for a value without text
@@ -19,3 +20,6 @@ struct ValueTexts {
 // format, base, digits and radix.  False for a value the display shows as
 // "error": the number text is then "error" and the label is empty.
 bool ValueText(double value, uint16_t label, uint16_t labelIndex, ValueTexts& out);
+
+// The number text of a value without a label, as the display shows it.
+std::string ShownNumber(double value);

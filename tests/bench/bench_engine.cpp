@@ -4,8 +4,10 @@
 // and Σ+ with and without its list of points.
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Financial.h"
 #include "engine/Points.h"
 #include "engine/Reset.h"
+#include "engine/Schedule.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
 #include "format/Format.h"
@@ -33,6 +35,22 @@ std::vector<KeyOp> MixedSession()
         KeyDigit9, KeyBackspace, KeyClearEntry, KeyClear,
     };
 }
+
+// The schedule of a monthly loan of N periods in Fixed 2, read whole:
+// every period amortized once, as when the loan changes.
+void BM_ReadSchedule(benchmark::State& state)
+{
+    ResetCalculator();
+    Prefs.setDisplayFormat(FormatFixed);
+    Prefs.setDigits(3);
+    Regs.registers[RegN] = double(state.range(0));
+    Regs.registers[RegInterest] = 6.5;
+    Regs.registers[RegPresentValue] = 200000;
+    Regs.registers[RegPayment] = tvm(RegPayment);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSchedule());
+}
+BENCHMARK(BM_ReadSchedule)->Arg(360)->Arg(65535)->Unit(benchmark::kMicrosecond);
 
 // Presses `keys` round after round, in simple, precedence and, when `rpn`
 // is set, RPN input in turn; counts keys per second.

@@ -138,6 +138,14 @@ bool ParseArguments(int argc, char** argv, Options& options, std::vector<KeyActi
             options.points = true;
             continue;
         }
+        if (arg == "--schedule") {
+            options.schedule = true;
+            continue;
+        }
+        if (arg == "--cashflows") {
+            options.cashflows = true;
+            continue;
+        }
         std::string option = arg, value;
         size_t equals = arg.find('=');
         if (equals != std::string::npos) {
@@ -191,6 +199,14 @@ const char* UsageText()
            "  --points                          then print the statistics points, one line\n"
            "                                    each: POINT<TAB>X<TAB>Y, the oldest first, and\n"
            "                                    POINTS<TAB>match, differ or incomplete\n"
+           "  --schedule                        then print the loan schedule of N, I/YR, PV,\n"
+           "                                    PMT, FV and P/YR: SCHEDULE<TAB>PERIOD<TAB>PAYMENT\n"
+           "                                    <TAB>INTEREST<TAB>PRINCIPAL<TAB>BALANCE, a YEAR\n"
+           "                                    line after each year, a TOTAL line, and NOTE<TAB>TEXT\n"
+           "                                    when there is no schedule or it misses FV\n"
+           "  --cashflows                       then print the cash-flow list:\n"
+           "                                    CASHFLOW<TAB>J<TAB>VALUE<TAB>COUNT, then NPV<TAB>VALUE\n"
+           "                                    at I/YR and IRR<TAB>VALUE\n"
            "  --levels N                        stack levels to print, 1 to 20 (default 1)\n"
            "  --state FILE                      load the state from FILE, and save it there after the keys\n"
            "  --keys-from FILE                  first press the keys in FILE (- for standard input),\n"

@@ -20,6 +20,8 @@ struct Options {
     bool sticky = false;
     bool tape = false;      // print the tape's lines after the stack
     bool points = false;    // print the statistics points after the stack and tape
+    bool schedule = false;  // print the loan schedule after the stack
+    bool cashflows = false; // print the cash-flow list after the stack
     int levels = 1;
     std::string stateFile;
     std::string keysFile;   // --keys-from: more keys, before those of the command line; "-" standard input

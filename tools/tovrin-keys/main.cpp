@@ -4,6 +4,7 @@
 
 #include "Arguments.h"
 #include "StackText.h"
+#include "Views.h"
 
 #include "core/State.h"
 #include "engine/Points.h"
@@ -264,6 +265,10 @@ int main(int argc, char** argv)
             std::printf("TAPE\t%s\n", line.c_str());
     if (options.points)
         PrintPoints();
+    if (options.schedule)
+        PrintSchedule();
+    if (options.cashflows)
+        PrintCashFlows();
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fputs("tovrin-keys: could not write the output\n", stderr);
         return 1;
