@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Schedule.h"
 
-#include "Scientific.h"
+#include "DecimalResults.h"
 
 #include "core/Labels.h"
 #include "core/State.h"
@@ -11,11 +11,11 @@
 
 namespace {
 
-// A whole number from 1 to MaxSchedulePeriods, allowing for the binary
-// noise of a solved value (359.99999999999994 is 360), or 0.
+// A whole number from 1 to MaxSchedulePeriods, as whole numbers are read
+// (DecimalResults.h: a solved 359.99999999999994 is 360), or 0.
 unsigned WholeCount(double x)
 {
-    x = SnapToWhole(x);
+    x = WholeValue(x);
     if (!(x >= 1 && x <= MaxSchedulePeriods) || x != std::trunc(x))
         return 0;
     return unsigned(x);

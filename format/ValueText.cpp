@@ -20,7 +20,7 @@ bool ValueText(double value, uint16_t label, uint16_t labelIndex, ValueTexts& ou
     return true;
 }
 
-std::string ShownNumber(double value)
+std::string ShownNumberText(double value)
 {
     ValueTexts texts;
     ValueText(value, 0, NoLabelIndex, texts);

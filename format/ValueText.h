@@ -22,4 +22,4 @@ struct ValueTexts {
 bool ValueText(double value, uint16_t label, uint16_t labelIndex, ValueTexts& out);
 
 // The number text of a value without a label, as the display shows it.
-std::string ShownNumber(double value);
+std::string ShownNumberText(double value);

@@ -37,6 +37,39 @@ bool ReadFlag(const BesideReader& read, const char* key, bool* flag)
     return true;
 }
 
+// "x,y,width,height" within the bounds of the main window's; absent (true,
+// width 0) or damaged (false).
+bool ReadFrame(const BesideReader& read, const std::string& key, SideWindowPlace* side)
+{
+    std::string text;
+    if (!read(key, text))
+        return true;
+    int n[4] = {};
+    const char* p = text.data();
+    const char* end = p + text.size();
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0 && (p == end || *p++ != ','))
+            return false;
+        const std::from_chars_result r = std::from_chars(p, end, n[i]);
+        if (r.ec != std::errc() || n[i] < (i < 2 ? -Far : 1) || n[i] > Far)
+            return false;
+        p = r.ptr;
+    }
+    if (p != end)
+        return false;
+    side->x = n[0];
+    side->y = n[1];
+    side->width = n[2];
+    side->height = n[3];
+    return true;
+}
+
+std::string FrameText(const SideWindowPlace& side)
+{
+    return std::to_string(side.x) + "," + std::to_string(side.y) + "," + std::to_string(side.width) + "," +
+           std::to_string(side.height);
+}
+
 bool LoadWindowPlace(const BesideReader& read)
 {
     WindowPlace place;
@@ -64,7 +97,14 @@ bool LoadWindowPlace(const BesideReader& read)
     whole = ReadFlag(read, "rpnStack", &place.rpnStackOpen) && whole;
     whole = ReadFlag(read, "registers", &place.registersOpen) && whole;
     whole = ReadFlag(read, "tape", &place.tapeOpen) && whole;
-    whole = ReadFlag(read, "statistics", &place.statisticsOpen) && whole;
+    // Each side window's flag and place on their own; files from before
+    // them have no keys for them.
+    for (const std::string& name : SideWindowNames()) {
+        SideWindowPlace side;
+        whole = ReadFlag(read, name.c_str(), &side.open) && whole;
+        whole = ReadFrame(read, name + "Place", &side) && whole;
+        place.sideWindows[name] = side;
+    }
     Stored = place;
     return whole;
 }
@@ -77,18 +117,27 @@ BesideEntries SaveWindowPlace()
                    {"y", std::to_string(Stored.y)},
                    {"width", std::to_string(Stored.width)},
                    {"height", std::to_string(Stored.height)}};
-    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen ||
-        Stored.statisticsOpen)
-        for (const auto& [key, flag] :
-             {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
-              {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}, {"statistics", Stored.statisticsOpen}})
+    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen)
+        for (const auto& [key, flag] : {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
+                                        {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}})
             entries.push_back({key, flag ? "1" : "0"});
+    for (const auto& [name, side] : Stored.sideWindows) {
+        entries.push_back({name, side.open ? "1" : "0"});
+        if (side.width > 0)
+            entries.push_back({name + "Place", FrameText(side)});
+    }
     return entries;
 }
 
 } // namespace
 
 const BesideGroup WindowPlaceGroup = {"window", SaveWindowPlace, LoadWindowPlace};
+
+const std::vector<std::string>& SideWindowNames()
+{
+    static const std::vector<std::string> names = {"statistics", "schedule", "cashflows"};
+    return names;
+}
 
 WindowPlace StoredWindowPlace()
 {

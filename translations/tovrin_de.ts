@@ -234,6 +234,124 @@ und Statistikregister.</translation>
         <source>Statistics &amp;Data...</source>
         <translation>Statistik&amp;daten...</translation>
     </message>
+    <message>
+        <source>&amp;Loan Schedule...</source>
+        <translation>&amp;Tilgungsplan...</translation>
+    </message>
+    <message>
+        <source>Cash &amp;Flows...</source>
+        <translation>&amp;Zahlungsströme...</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowModel</name>
+    <message>
+        <source>Type a value or a count here to add CF%1.</source>
+        <translation>Einen Wert oder eine Anzahl eingeben, um CF%1 anzufügen.</translation>
+    </message>
+    <message>
+        <source>CF0 is the flow at the start; it counts once.</source>
+        <translation>CF0 ist die Zahlung zu Beginn; sie zählt einmal.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>A count is a whole number from 0 to 99,999.</source>
+        <translation>Eine Anzahl ist eine ganze Zahl von 0 bis 99.999.</translation>
+    </message>
+    <message>
+        <source>The list holds at most 100 flows, CF0 to CF99.</source>
+        <translation>Die Liste fasst höchstens 100 Zahlungen, CF0 bis CF99.</translation>
+    </message>
+    <message>
+        <source>There is no such flow.</source>
+        <translation>Diese Zahlung gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large.</source>
+        <translation>„%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <source>“%1” does not fit the %2 word.</source>
+        <translation>„%1“ passt nicht in das %2-Wort.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a single number.</source>
+        <translation>„%1“ ist nicht genau eine Zahl.</translation>
+    </message>
+    <message>
+        <source>A count of 0 ends the list: CF%1 and the flows after it do not count.</source>
+        <translation>Eine Anzahl von 0 beendet die Liste: CF%1 und die Zahlungen danach zählen nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowsForm</name>
+    <message>
+        <source>Cash Flows</source>
+        <translation>Zahlungsströme</translation>
+    </message>
+    <message>
+        <source>Cash flows</source>
+        <translation>Zahlungsströme</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>NPV at I/YR %1: %2</source>
+        <translation>NPV bei I/YR %1: %2</translation>
+    </message>
+    <message>
+        <source>IRR/YR: %1</source>
+        <translation>IRR/YR: %1</translation>
+    </message>
+    <message>
+        <source>IRR/YR: error, no rate makes the NPV 0</source>
+        <translation>IRR/YR: Fehler, kein Zinssatz macht den NPV zu 0</translation>
+    </message>
+    <message>
+        <source>Not pasted: the clipboard holds no numbers.</source>
+        <translation>Nicht eingefügt: Die Zwischenablage enthält keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1 has more than two columns.</source>
+        <translation>Nicht eingefügt: Zeile %1 hat mehr als zwei Spalten.</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1, column %2. %3</source>
+        <translation>Nicht eingefügt: Zeile %1, Spalte %2. %3</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1. %2</source>
+        <translation>Nicht eingefügt: Zeile %1. %2</translation>
+    </message>
+    <message>
+        <source>Not pasted. %1</source>
+        <translation>Nicht eingefügt. %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorDialog</name>
@@ -1501,6 +1619,155 @@ und Statistikregister.</translation>
     <message>
         <source>RPN Stack</source>
         <translation>UPN-Stapel</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleChart</name>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Principal each year</source>
+        <translation>Tilgung je Jahr</translation>
+    </message>
+    <message>
+        <source>Principal every %1 years</source>
+        <translation>Tilgung je %1 Jahre</translation>
+    </message>
+    <message>
+        <source>Interest each year</source>
+        <translation>Zinsen je Jahr</translation>
+    </message>
+    <message>
+        <source>Interest every %1 years</source>
+        <translation>Zinsen je %1 Jahre</translation>
+    </message>
+    <message>
+        <source>Balance chart</source>
+        <translation>Diagramm der Restschuld</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleForm</name>
+    <message>
+        <source>Loan Schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Terms of the loan</source>
+        <translation>Bedingungen des Darlehens</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Divider between the chart and the table</source>
+        <translation>Trenner zwischen Diagramm und Tabelle</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;CSV...</source>
+        <translation>Als &amp;CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Save &amp;PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>payments at the start of each period</source>
+        <translation>Zahlungen zu Beginn jeder Periode</translation>
+    </message>
+    <message>
+        <source>payments at the end of each period</source>
+        <translation>Zahlungen am Ende jeder Periode</translation>
+    </message>
+    <message>
+        <source>No schedule: N is not a whole number of periods from 1 to 65,535.</source>
+        <translation>Kein Tilgungsplan: N ist keine ganze Zahl von Perioden von 1 bis 65.535.</translation>
+    </message>
+    <message>
+        <source>No schedule: %1 is error.</source>
+        <translation>Kein Tilgungsplan: %1 ist ein Fehler.</translation>
+    </message>
+    <message>
+        <source>A final payment of %1 instead of %2 would end the schedule at %3.</source>
+        <translation>Eine letzte Zahlung von %1 statt %2 würde den Plan bei %3 beenden.</translation>
+    </message>
+    <message>
+        <source>The balance goes from %1 to %2 over %3 periods; %4 of interest and %5 of principal in all.</source>
+        <translation>Die Restschuld geht in %3 Perioden von %1 auf %2; insgesamt %4 Zinsen und %5 Tilgung.</translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation>Tilgungsplan als CSV speichern</translation>
+    </message>
+    <message>
+        <source>schedule.csv</source>
+        <translation>tilgungsplan.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2.</source>
+        <translation>Der Tilgungsplan konnte nicht unter %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save Schedule as PDF</source>
+        <translation>Tilgungsplan als PDF speichern</translation>
+    </message>
+    <message>
+        <source>schedule.pdf</source>
+        <translation>tilgungsplan.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleModel</name>
+    <message>
+        <source>%1 (full precision)</source>
+        <translation>%1 (volle Genauigkeit)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <translation>Jahr %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
     </message>
 </context>
 <context>

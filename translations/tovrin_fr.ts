@@ -233,6 +233,124 @@ et statistiques.</translation>
         <source>Statistics &amp;Data...</source>
         <translation>&amp;Données statistiques...</translation>
     </message>
+    <message>
+        <source>&amp;Loan Schedule...</source>
+        <translation>&amp;Tableau d’amortissement...</translation>
+    </message>
+    <message>
+        <source>Cash &amp;Flows...</source>
+        <translation>&amp;Flux de trésorerie...</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowModel</name>
+    <message>
+        <source>Type a value or a count here to add CF%1.</source>
+        <translation>Saisir ici une valeur ou un nombre pour ajouter CF%1.</translation>
+    </message>
+    <message>
+        <source>CF0 is the flow at the start; it counts once.</source>
+        <translation>CF0 est le flux initial&#xa0;; il compte une fois.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>A count is a whole number from 0 to 99,999.</source>
+        <translation>Un nombre est un entier de 0 à 99&#xa0;999.</translation>
+    </message>
+    <message>
+        <source>The list holds at most 100 flows, CF0 to CF99.</source>
+        <translation>La liste contient au plus 100 flux, de CF0 à CF99.</translation>
+    </message>
+    <message>
+        <source>There is no such flow.</source>
+        <translation>Ce flux n’existe pas.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large.</source>
+        <translation>«&#xa0;%1&#xa0;» est trop grand.</translation>
+    </message>
+    <message>
+        <source>“%1” does not fit the %2 word.</source>
+        <translation>«&#xa0;%1&#xa0;» ne tient pas dans le mot %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a single number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre unique.</translation>
+    </message>
+    <message>
+        <source>A count of 0 ends the list: CF%1 and the flows after it do not count.</source>
+        <translation>Un nombre de 0 termine la liste&#xa0;: CF%1 et les flux suivants ne comptent pas.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowsForm</name>
+    <message>
+        <source>Cash Flows</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Cash flows</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Coller</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>NPV at I/YR %1: %2</source>
+        <translation>NPV à I/YR %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>IRR/YR: %1</source>
+        <translation>IRR/YR&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>IRR/YR: error, no rate makes the NPV 0</source>
+        <translation>IRR/YR&#xa0;: erreur, aucun taux n’annule la NPV</translation>
+    </message>
+    <message>
+        <source>Not pasted: the clipboard holds no numbers.</source>
+        <translation>Non collé&#xa0;: le presse-papiers ne contient aucun nombre.</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1 has more than two columns.</source>
+        <translation>Non collé&#xa0;: la ligne %1 a plus de deux colonnes.</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1, column %2. %3</source>
+        <translation>Non collé&#xa0;: ligne %1, colonne %2. %3</translation>
+    </message>
+    <message>
+        <source>Not pasted: line %1. %2</source>
+        <translation>Non collé&#xa0;: ligne %1. %2</translation>
+    </message>
+    <message>
+        <source>Not pasted. %1</source>
+        <translation>Non collé. %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorDialog</name>
@@ -1500,6 +1618,155 @@ et statistiques.</translation>
     <message>
         <source>RPN Stack</source>
         <translation>Pile RPN</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleChart</name>
+    <message>
+        <source>Balance</source>
+        <translation>Capital restant</translation>
+    </message>
+    <message>
+        <source>Principal each year</source>
+        <translation>Capital remboursé par an</translation>
+    </message>
+    <message>
+        <source>Principal every %1 years</source>
+        <translation>Capital remboursé par %1 ans</translation>
+    </message>
+    <message>
+        <source>Interest each year</source>
+        <translation>Intérêts par an</translation>
+    </message>
+    <message>
+        <source>Interest every %1 years</source>
+        <translation>Intérêts par %1 ans</translation>
+    </message>
+    <message>
+        <source>Balance chart</source>
+        <translation>Graphique du capital restant</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleForm</name>
+    <message>
+        <source>Loan Schedule</source>
+        <translation>Tableau d’amortissement</translation>
+    </message>
+    <message>
+        <source>Terms of the loan</source>
+        <translation>Conditions du prêt</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Tableau d’amortissement</translation>
+    </message>
+    <message>
+        <source>Divider between the chart and the table</source>
+        <translation>Séparateur entre le graphique et le tableau</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>Save &amp;CSV...</source>
+        <translation>Enregistrer en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save &amp;PDF...</source>
+        <translation>Enregistrer en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>payments at the start of each period</source>
+        <translation>paiements en début de période</translation>
+    </message>
+    <message>
+        <source>payments at the end of each period</source>
+        <translation>paiements en fin de période</translation>
+    </message>
+    <message>
+        <source>No schedule: N is not a whole number of periods from 1 to 65,535.</source>
+        <translation>Pas de tableau&#xa0;: N n’est pas un nombre entier de périodes de 1 à 65&#xa0;535.</translation>
+    </message>
+    <message>
+        <source>No schedule: %1 is error.</source>
+        <translation>Pas de tableau&#xa0;: %1 est en erreur.</translation>
+    </message>
+    <message>
+        <source>A final payment of %1 instead of %2 would end the schedule at %3.</source>
+        <translation>Un dernier paiement de %1 au lieu de %2 terminerait le tableau à %3.</translation>
+    </message>
+    <message>
+        <source>The balance goes from %1 to %2 over %3 periods; %4 of interest and %5 of principal in all.</source>
+        <translation>Le capital restant passe de %1 à %2 en %3 périodes&#xa0;; %4 d’intérêts et %5 de capital en tout.</translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation>Enregistrer le tableau en CSV</translation>
+    </message>
+    <message>
+        <source>schedule.csv</source>
+        <translation>amortissement.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2.</source>
+        <translation>Le tableau n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Save Schedule as PDF</source>
+        <translation>Enregistrer le tableau en PDF</translation>
+    </message>
+    <message>
+        <source>schedule.pdf</source>
+        <translation>amortissement.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleModel</name>
+    <message>
+        <source>%1 (full precision)</source>
+        <translation>%1 (précision complète)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <translation>Année %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Capital restant</translation>
     </message>
 </context>
 <context>

@@ -11,12 +11,16 @@
 #include "ui/ClipboardText.h"
 #include "ui/FunctionNames.h"
 #include "ui/Images.h"
+#include "ui/SideWindow.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/CashFlowsForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
+#include "ui/dialogs/ScheduleForm.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserGuideForm.h"
@@ -184,6 +188,10 @@ void CalculatorForm::buildMenus()
     connect(calculator->addAction(tr("&Tape...")), &QAction::triggered, this, &CalculatorForm::viewTapeForm);
     connect(calculator->addAction(tr("Statistics &Data...")), &QAction::triggered, this,
             &CalculatorForm::viewStatisticsForm);
+    connect(calculator->addAction(tr("&Loan Schedule...")), &QAction::triggered, this,
+            &CalculatorForm::viewScheduleForm);
+    connect(calculator->addAction(tr("Cash &Flows...")), &QAction::triggered, this,
+            &CalculatorForm::viewCashFlowsForm);
     calculator->addSeparator();
     m_quitAction = calculator->addAction(tr("&Quit"), this, &CalculatorForm::quit);
     m_quitAction->setShortcuts(QuitShortcuts());
@@ -418,8 +426,9 @@ void CalculatorForm::refreshDisplay()
         m_userRegistersForm->pane()->updateDisplay();
     if (m_tapeForm)
         m_tapeForm->updateTape();
-    if (m_statisticsForm)
-        m_statisticsForm->updateData();
+    for (SideWindow* side : m_sideWindows)
+        if (side->isVisible())
+            side->followCalculator();
 }
 
 void CalculatorForm::handleButton(KeyOp op)
@@ -603,16 +612,75 @@ void CalculatorForm::viewTapeForm()
     present(m_tapeForm);
 }
 
+SideWindow* CalculatorForm::MakeSideWindow(const QString& name, QWidget* parent)
+{
+    if (name == QLatin1String("statistics"))
+        return new StatisticsForm(parent);
+    if (name == QLatin1String("schedule"))
+        return new ScheduleForm(parent);
+    if (name == QLatin1String("cashflows"))
+        return new CashFlowsForm(parent);
+    return nullptr;
+}
+
+SideWindow* CalculatorForm::sideWindow(const QString& name) const
+{
+    for (SideWindow* side : m_sideWindows)
+        if (side->placeName() == name)
+            return side;
+    return nullptr;
+}
+
+void CalculatorForm::viewSideWindow(const QString& name)
+{
+    SideWindow* side = sideWindow(name);
+    if (!side) {
+        side = MakeSideWindow(name, this);
+        if (!side)
+            return;
+        m_sideWindows.append(side);
+        const auto kept = m_sidePlaces.find(name.toStdString());
+        if (kept != m_sidePlaces.end() && kept->second.width > 0) {
+            const SideWindowPlace& place = kept->second;
+            side->setGeometry(PlaceOnScreen(QRect(place.x, place.y, place.width, place.height), AvailableScreens()));
+        }
+        connect(side, &SideWindow::recordsChanged, this, &CalculatorForm::auxiliaryKeyHandled);
+        connect(side, &SideWindow::undoRequested, this, &CalculatorForm::undo);
+        connect(side, &SideWindow::redoRequested, this, &CalculatorForm::redo);
+    }
+    side->followCalculator();
+    present(side);
+}
+
+StatisticsForm* CalculatorForm::statisticsForm() const
+{
+    return qobject_cast<StatisticsForm*>(sideWindow(QStringLiteral("statistics")));
+}
+
 void CalculatorForm::viewStatisticsForm()
 {
-    if (!m_statisticsForm) {
-        m_statisticsForm = new StatisticsForm(this);
-        connect(m_statisticsForm, &StatisticsForm::changed, this, &CalculatorForm::auxiliaryKeyHandled);
-        connect(m_statisticsForm, &StatisticsForm::undoRequested, this, &CalculatorForm::undo);
-        connect(m_statisticsForm, &StatisticsForm::redoRequested, this, &CalculatorForm::redo);
+    viewSideWindow(QStringLiteral("statistics"));
+}
+
+void CalculatorForm::viewScheduleForm()
+{
+    viewSideWindow(QStringLiteral("schedule"));
+}
+
+void CalculatorForm::viewCashFlowsForm()
+{
+    viewSideWindow(QStringLiteral("cashflows"));
+}
+
+std::map<std::string, SideWindowPlace> CalculatorForm::sidePlaces() const
+{
+    std::map<std::string, SideWindowPlace> places = m_sidePlaces;
+    for (SideWindow* side : m_sideWindows) {
+        const QRect frame = side->geometry();
+        places[side->placeName().toStdString()] = {side->isVisible(), frame.x(), frame.y(), frame.width(),
+                                                   frame.height()};
     }
-    m_statisticsForm->updateData();
-    present(m_statisticsForm);
+    return places;
 }
 
 void CalculatorForm::doPreferencesDialog()

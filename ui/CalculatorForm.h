@@ -7,12 +7,16 @@
 
 #include "core/KeyOp.h"
 #include "core/State.h"
+#include "storage/WindowPlace.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
+
+#include <map>
+#include <string>
 
 class AdvancedDisplay;
 class AdvancedKeyboard;
@@ -29,6 +33,7 @@ class AboutForm;
 class KeysForm;
 class QDialog;
 class RpnStackForm;
+class SideWindow;
 class StatisticsForm;
 class TapeForm;
 class UserGuideForm;
@@ -58,7 +63,17 @@ public:
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
     TapeForm* tapeForm() const { return m_tapeForm; }
-    StatisticsForm* statisticsForm() const { return m_statisticsForm; }
+    // The side windows once opened (sideWindow() below); null before.
+    StatisticsForm* statisticsForm() const;
+    // The side window remembered under the name (SideWindowNames()), once
+    // it has been opened; null before.
+    SideWindow* sideWindow(const QString& name) const;
+    // Makes the side window of the name, or null for an unknown name.
+    static SideWindow* MakeSideWindow(const QString& name, QWidget* parent);
+    // Where the side windows are and whether they are open, to keep across
+    // runs; and the places kept, given before the window is shown.
+    std::map<std::string, SideWindowPlace> sidePlaces() const;
+    void setSidePlaces(const std::map<std::string, SideWindowPlace>& places) { m_sidePlaces = places; }
     // The line under the display that tells, for a few seconds, why
     // something was not done; hidden otherwise.
     QLabel* notice() const { return m_notice; }
@@ -98,6 +113,10 @@ public slots:
     void viewUserRegistersForm();
     void viewTapeForm();
     void viewStatisticsForm();
+    // Opens the side window of the name, where it was last, and in front.
+    void viewSideWindow(const QString& name);
+    void viewScheduleForm();
+    void viewCashFlowsForm();
     void doPreferencesDialog();
     void doColorsDialog();
     void doKeyboardDialog();
@@ -163,5 +182,6 @@ private:
     QLabel* m_notice = nullptr;
     QTimer* m_noticeTimer = nullptr;
     TapeForm* m_tapeForm = nullptr;
-    StatisticsForm* m_statisticsForm = nullptr;
+    QList<SideWindow*> m_sideWindows;
+    std::map<std::string, SideWindowPlace> m_sidePlaces;
 };

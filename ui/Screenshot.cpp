@@ -5,13 +5,13 @@
 #include "engine/Undo.h"
 #include "ui/CalculatorForm.h"
 #include "ui/Screenshot.h"
+#include "ui/SideWindow.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
-#include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserGuideForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
@@ -47,8 +47,6 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
         return std::make_unique<AboutForm>(parent);
     if (name == QLatin1String("tape"))
         return std::make_unique<TapeForm>(parent);
-    if (name == QLatin1String("statistics"))
-        return std::make_unique<StatisticsForm>(parent);
     if (name == QLatin1String("keys")) {
         auto keys = std::make_unique<KeysForm>(parent);
         keys->refresh();
@@ -56,7 +54,7 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, CalculatorForm* parent)
     }
     if (name == QLatin1String("guide"))
         return std::make_unique<UserGuideForm>(parent);
-    return nullptr;
+    return std::unique_ptr<QWidget>(CalculatorForm::MakeSideWindow(name, parent));
 }
 
 // The scale factor of --scale: a device pixel ratio from 0.5 to 8; 0 when
@@ -110,7 +108,8 @@ QStringList ScreenshotWindows()
     return {QStringLiteral("main"),     QStringLiteral("preferences"), QStringLiteral("colors"),
             QStringLiteral("keyboard"), QStringLiteral("rpnstack"),    QStringLiteral("registers"),
             QStringLiteral("about"),    QStringLiteral("tape"),        QStringLiteral("keys"),
-            QStringLiteral("guide"),    QStringLiteral("statistics")};
+            QStringLiteral("guide"),    QStringLiteral("statistics"),  QStringLiteral("schedule"),
+            QStringLiteral("cashflows")};
 }
 
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)

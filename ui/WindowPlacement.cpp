@@ -34,7 +34,7 @@ WindowPlace TakeWindowPlace(const CalculatorForm& window)
     place.rpnStackOpen = window.rpnStackForm() && window.rpnStackForm()->isVisible();
     place.registersOpen = window.userRegistersForm() && window.userRegistersForm()->isVisible();
     place.tapeOpen = window.tapeForm() && window.tapeForm()->isVisible();
-    place.statisticsOpen = window.statisticsForm() && window.statisticsForm()->isVisible();
+    place.sideWindows = window.sidePlaces();
     return place;
 }
 
@@ -71,6 +71,7 @@ void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QLi
     window->setGeometry(PlaceOnScreen(QRect(place.x, place.y, place.width, place.height), screens));
     if (place.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    window->setSidePlaces(place.sideWindows);
 }
 
 void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)
@@ -81,8 +82,9 @@ void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)
         window->viewUserRegistersForm();
     if (place.tapeOpen)
         window->viewTapeForm();
-    if (place.statisticsOpen)
-        window->viewStatisticsForm();
+    for (const auto& [name, side] : place.sideWindows)
+        if (side.open)
+            window->viewSideWindow(QString::fromStdString(name));
 }
 
 QRect PlaceOnScreen(const QRect& window, const QList<QRect>& screens)

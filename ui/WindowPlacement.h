@@ -33,7 +33,8 @@ private:
 };
 
 // Gives the window, before it is shown, the size and position of `place`,
-// moved onto one of `screens` when need be.
+// moved onto one of `screens` when need be, and the places its side windows
+// are to open at.
 void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens);
 
 // Opens the side windows of `place`, once the window is shown.

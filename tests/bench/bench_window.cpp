@@ -2,15 +2,21 @@
 // Speed of the window: a full repaint with the keypad's pictures cached and
 // rebuilt, the rebuilding of the key pictures at a large size, the start-up
 // of the calculator to its first frame against a bare Qt program and with
-// 10,000 statistics points stored, and the scatter plot of 10,000 points.
+// 10,000 statistics points stored, the scatter plot of 10,000 points, and
+// the Loan Schedule window opened and following keys.
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/Financial.h"
 #include "engine/Reset.h"
 #include "engine/StatisticsData.h"
 #include "engine/Undo.h"
 #include "storage/Preferences.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
+#include "ui/DataTable.h"
+#include "ui/ScheduleChart.h"
+#include "ui/SideWindow.h"
+#include "ui/dialogs/ScheduleForm.h"
 #include "ui/dialogs/StatisticsForm.h"
 #include "ui/dialogs/StatisticsPlot.h"
 
@@ -92,6 +98,104 @@ void BM_RebuildKeyPicturesLarge(benchmark::State& state)
                    " keys");
 }
 BENCHMARK(BM_RebuildKeyPicturesLarge)->Unit(benchmark::kMillisecond);
+
+// A 30-year monthly loan in Fixed 2, as the user guide's mortgage.
+void Mortgage()
+{
+    ResetCalculator();
+    Prefs.setDisplayFormat(FormatFixed);
+    Prefs.setDigits(3);
+    Regs.registers[RegN] = 360;
+    Regs.registers[RegInterest] = 6.5;
+    Regs.registers[RegPresentValue] = 200000;
+    Regs.registers[RegFutureValue] = 0;
+    Regs.registers[RegPayment] = tvm(RegPayment);
+}
+
+// Opening the Loan Schedule window on it: the schedule read, the window
+// made, shown and painted whole.
+void BM_ScheduleOpen(benchmark::State& state)
+{
+    Mortgage();
+    CalculatorForm form;
+    form.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        ScheduleForm schedule(&form);
+        schedule.show();
+        schedule.repaint();
+    }
+}
+BENCHMARK(BM_ScheduleOpen)->Unit(benchmark::kMillisecond);
+
+// A key with the schedule open, the key changing the loan (PV, as typed
+// and stored), so that the window reads the schedule anew; with the
+// window's repaint (Repaint) and without.
+void ScheduleFollowsKey(benchmark::State& state, bool repaint)
+{
+    Mortgage();
+    CalculatorForm form;
+    form.show();
+    form.viewScheduleForm();
+    SideWindow* schedule = form.sideWindow(QStringLiteral("schedule"));
+    QApplication::processEvents();
+    double pv = 200000;
+    for (auto _ : state) {
+        pv = pv == 200000 ? 210000 : 200000;
+        Regs.registers[RegPresentValue] = pv;
+        form.handleButton(KeyNoOp);
+        if (repaint)
+            schedule->repaint();
+    }
+}
+
+void BM_ScheduleFollowsKey(benchmark::State& state)
+{
+    ScheduleFollowsKey(state, false);
+}
+BENCHMARK(BM_ScheduleFollowsKey)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleFollowsKeyRepaint(benchmark::State& state)
+{
+    ScheduleFollowsKey(state, true);
+}
+BENCHMARK(BM_ScheduleFollowsKeyRepaint)->Unit(benchmark::kMicrosecond);
+
+// The parts of that repaint: the chart alone, and the table alone.
+void BM_ScheduleChartPaint(benchmark::State& state)
+{
+    Mortgage();
+    ScheduleForm schedule;
+    schedule.show();
+    QApplication::processEvents();
+    for (auto _ : state)
+        schedule.chart()->repaint();
+}
+BENCHMARK(BM_ScheduleChartPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleTablePaint(benchmark::State& state)
+{
+    Mortgage();
+    ScheduleForm schedule;
+    schedule.show();
+    QApplication::processEvents();
+    for (auto _ : state)
+        schedule.table()->viewport()->repaint();
+}
+BENCHMARK(BM_ScheduleTablePaint)->Unit(benchmark::kMicrosecond);
+
+// A key that changes nothing the schedule shows.
+void BM_ScheduleIdleKey(benchmark::State& state)
+{
+    Mortgage();
+    CalculatorForm form;
+    form.show();
+    form.viewScheduleForm();
+    QApplication::processEvents();
+    for (auto _ : state)
+        form.handleButton(KeyNoOp);
+}
+BENCHMARK(BM_ScheduleIdleKey)->Unit(benchmark::kMicrosecond);
 
 // Seconds from the start of a program to its end, which both programs
 // reach as soon as their first frame is painted; the peak resident memory

@@ -6,8 +6,10 @@
 // operation chosen by the next byte.  After every step the state is checked.
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/CashFlows.h"
 #include "engine/Points.h"
 #include "engine/Reset.h"
+#include "engine/Schedule.h"
 #include "engine/TapeText.h"
 #include "engine/Undo.h"
 #include "format/DisplayText.h"
@@ -183,5 +185,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail("tape beyond its bound");
     TapeCsv();
     CheckPoints();
+    // The loan schedule of the registers reads every row.
+    const double periods = Regs.registers[RegN];
+    if (periods >= 1 && periods <= 400) {
+        const Schedule schedule = ReadSchedule();
+        for (int r = 0; r < ScheduleRowCount(schedule); ++r)
+            ScheduleRowAt(schedule, r);
+    }
+    // An edit of the cash-flow list keeps it within its bounds and is one
+    // undo step that gives back the registers exactly.
+    if (size > 0) {
+        RegsRecord before;
+        std::memcpy(&before, &Regs, sizeof Regs);
+        const unsigned steps = CountUndoLists().undo;
+        const int j = data[0] % (MaxCashFlowGroups + 1);
+        const uint8_t how = data[size - 1];
+        if (how & 1)
+            InsertCashFlow(j);
+        else
+            SetCashFlowCount(j, how >> 1);
+        if (CashFlowGroups() < 1 || CashFlowGroups() > MaxCashFlowGroups)
+            Fail("cash-flow list beyond its bounds");
+        // No step is recorded while every record holds a redo step.
+        const bool recorded = steps == UndoPoolSize || CountUndoLists().undo == steps + 1;
+        if (std::memcmp(&before, &Regs, sizeof Regs) != 0 && recorded) {
+            PerformUndo();
+            if (std::memcmp(&before, &Regs, sizeof Regs) != 0)
+                Fail("undo of a cash-flow edit did not give back the registers");
+        }
+        if (!UndoListsConsistent())
+            Fail("undo record lost or on two lists");
+    }
     return 0;
 }

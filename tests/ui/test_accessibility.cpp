@@ -2,7 +2,7 @@
 // What a screen reader and a keyboard user meet, through Qt's own
 // accessibility: what the displays say, the Tab chain and the keypad's
 // arrows, commands that never type; in English, German and French the
-// mnemonics of the menus and the preferences, and a Keys window that shows
+// mnemonics of the menus, the preferences and the side windows, and a Keys window that shows
 // every text.  (The events a screen reader hears need the accessibility
 // bus: test_screen_reader.py listens to them.)
 #include "core/State.h"
@@ -11,6 +11,7 @@
 #include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
+#include "ui/SideWindow.h"
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/PreferencesPane.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
@@ -234,7 +236,8 @@ private slots:
     // In each language every menu and item has a mnemonic, unique in its
     // menu (the menu bar's together with the selector's label); every
     // control of the preferences has one, its own or its label's, unique
-    // in the dialog, and every list there has a label.
+    // in the dialog, and every list there has a label; the buttons of each
+    // side window have their own.
     void mnemonicsInEveryLanguage_data() { languages(); }
     void mnemonicsInEveryLanguage()
     {
@@ -264,6 +267,14 @@ private slots:
         for (QAbstractButton* button : dialog.pane()->findChildren<QAbstractButton*>())
             controls << button->text();
         CheckMnemonics(controls, language + " preferences");
+
+        for (const char* name : {"schedule", "cashflows"}) {
+            const std::unique_ptr<QWidget> side(CalculatorForm::MakeSideWindow(name, nullptr));
+            QStringList buttons;
+            for (QPushButton* button : side->findChildren<QPushButton*>())
+                buttons << button->text();
+            CheckMnemonics(buttons, language + " " + name);
+        }
     }
 
     // In each language and function the open Keys window widens to its

@@ -505,8 +505,8 @@ private slots:
             }
         }
         QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options", "Help"}));
-        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Statistics Data...", "-", "Quit",
-                                     "Undo", "Redo", "-",
+        QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Statistics Data...",
+                                     "Loan Schedule...", "Cash Flows...", "-", "Quit", "Undo", "Redo", "-",
                                      "Copy", "Paste", "Preferences...", "Colors...", "Keyboard...", "User Guide", "Keys",
                                      "-", "About Tovrin..."}));
     }

@@ -6,6 +6,7 @@
 #include "platform/Config.h"
 #include "storage/Preferences.h"
 #include "ui/CalculatorForm.h"
+#include "ui/SideWindow.h"
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/RpnStackForm.h"
 #include "ui/dialogs/StatisticsForm.h"
@@ -61,7 +62,7 @@ private slots:
             QVERIFY(place.rpnStackOpen);
             QVERIFY(!place.registersOpen);
             QVERIFY(place.tapeOpen);
-            QVERIFY(place.statisticsOpen);
+            QVERIFY(place.sideWindows.at("statistics").open);
             KeepWindowPlace(place);
             QVERIFY(SavePreferences(file));
         }
@@ -89,12 +90,14 @@ private slots:
         form.show();
         form.viewTapeForm();
         form.viewStatisticsForm();
+        form.viewScheduleForm();
         const QuitPlace quitPlace(form);
         QTimer::singleShot(0, &form, &CalculatorForm::quit);
         QCoreApplication::exec();
         QVERIFY(!form.statisticsForm()->isVisible());
         QVERIFY(quitPlace.place().tapeOpen);
-        QVERIFY(quitPlace.place().statisticsOpen);
+        QVERIFY(quitPlace.place().sideWindows.at("statistics").open);
+        QVERIFY(quitPlace.place().sideWindows.at("schedule").open);
         QVERIFY(!quitPlace.place().rpnStackOpen);
     }
 
@@ -126,6 +129,59 @@ private slots:
             QCOMPARE(place.registersOpen, c.registers);
             QCOMPARE(place.tapeOpen, c.tape);
         }
+    }
+
+    // The schedule and cash-flow windows keep whether they were open and
+    // their place and size, also while closed; a damaged place of one of
+    // them loses only that place.
+    void sideWindowsKeepTheirPlace()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("tovrin.conf");
+        const QList<QRect> screens = AvailableScreens();
+        const QRect screen = screens.first();
+        const QRect schedule(screen.x() + 40, screen.y() + 50, 500, 420);
+        const QRect cashflows(screen.x() + 60, screen.y() + 70, 420, 380);
+        {
+            CalculatorForm form;
+            form.show();
+            form.viewScheduleForm();
+            form.sideWindow("schedule")->setGeometry(schedule);
+            form.viewCashFlowsForm();
+            form.sideWindow("cashflows")->setGeometry(cashflows);
+            form.sideWindow("cashflows")->close();
+            KeepWindowPlace(TakeWindowPlace(form));
+            PrefsChanged = RegsChanged = ColorsChanged = KeyboardChanged = 1;
+            QVERIFY(SavePreferences(file));
+        }
+        KeepWindowPlace({});
+        SettingsDamage damage;
+        GetPreferences(file, &damage);
+        QVERIFY(!damage.damaged);
+        WindowPlace place = StoredWindowPlace();
+        QVERIFY(place.sideWindows["schedule"].open);
+        QVERIFY(!place.sideWindows["cashflows"].open);
+        CalculatorForm form;
+        GiveWindowPlace(&form, place, screens);
+        form.show();
+        ReopenSideWindows(&form, place);
+        QVERIFY(form.sideWindow("schedule") && form.sideWindow("schedule")->isVisible());
+        QCOMPARE(form.sideWindow("schedule")->geometry(), schedule);
+        QVERIFY(!form.sideWindow("cashflows"));
+        form.viewCashFlowsForm();
+        QCOMPARE(form.sideWindow("cashflows")->geometry(), cashflows);
+
+        {
+            Config config(file, Config::File);
+            config.setGroup("window");
+            config.writeEntry("schedulePlace", "40,50,0,420");
+        }
+        GetPreferences(file, &damage);
+        QVERIFY(damage.damaged && damage.groups == QStringList{"window"});
+        place = StoredWindowPlace();
+        QCOMPARE(place.sideWindows["schedule"].width, 0);
+        QVERIFY(place.sideWindows["schedule"].open);
+        QCOMPARE(place.sideWindows["cashflows"].width, cashflows.width());
     }
 };
 

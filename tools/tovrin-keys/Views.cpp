@@ -21,9 +21,9 @@ void PrintSchedule()
                           : row.kind == ScheduleRowKind::Year ? "YEAR"
                                                               : "TOTAL";
         const std::string number = row.number > 0 ? std::to_string(row.number) : std::string();
-        std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", tag, number.c_str(), ShownNumber(row.payment).c_str(),
-                    ShownNumber(row.interest).c_str(), ShownNumber(row.principal).c_str(),
-                    ShownNumber(row.balance).c_str());
+        std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", tag, number.c_str(), ShownNumberText(row.payment).c_str(),
+                    ShownNumberText(row.interest).c_str(), ShownNumberText(row.principal).c_str(),
+                    ShownNumberText(row.balance).c_str());
     }
     switch (schedule.problem) {
     case ScheduleProblem::PeriodsNotWhole:
@@ -35,8 +35,8 @@ void PrintSchedule()
     case ScheduleProblem::None:
         if (!schedule.endsAtTarget)
             std::printf("NOTE\tA final payment of %s instead of %s would end the schedule at %s.\n",
-                        ShownNumber(schedule.finalPayment).c_str(), ShownNumber(schedule.terms.payment).c_str(),
-                        ShownNumber(schedule.target).c_str());
+                        ShownNumberText(schedule.finalPayment).c_str(), ShownNumberText(schedule.terms.payment).c_str(),
+                        ShownNumberText(schedule.target).c_str());
         break;
     }
 }
@@ -45,8 +45,8 @@ void PrintCashFlows()
 {
     const int groups = CashFlowGroups();
     for (int j = 0; j < groups; ++j)
-        std::printf("CASHFLOW\t%d\t%s\t%d\n", j, ShownNumber(CashFlowValue(j)).c_str(), CashFlowTimes(j));
+        std::printf("CASHFLOW\t%d\t%s\t%d\n", j, ShownNumberText(CashFlowValue(j)).c_str(), CashFlowTimes(j));
     const double rate = Regs.registers[RegInterest];
-    std::printf("NPV\t%s\n", ShownNumber(npv(rate)).c_str());
-    std::printf("IRR\t%s\n", ShownNumber(irr(rate)).c_str());
+    std::printf("NPV\t%s\n", ShownNumberText(npv(rate)).c_str());
+    std::printf("IRR\t%s\n", ShownNumberText(irr(rate)).c_str());
 }

@@ -28,7 +28,6 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,19 +35,8 @@
 
 namespace {
 
-// How long a notice stays, in milliseconds.
-constexpr int NoticeTime = 8000;
 // The largest CSV file read: far more than 10,000 points take.
 constexpr qint64 LargestImport = 16 * 1024 * 1024;
-
-QPushButton* AddButton(QBoxLayout* row, const QString& text, const char* name)
-{
-    auto* button = new QPushButton(text);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
 
 // The summary: each result with its symbol and, for screen readers, its
 // name; in the grid, x's results at the left and y's at the right.
@@ -77,9 +65,8 @@ constexpr int SummaryCount = int(sizeof SummaryItems / sizeof SummaryItems[0]);
 
 } // namespace
 
-StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
+StatisticsForm::StatisticsForm(QWidget* parent) : SideWindow(QStringLiteral("statistics"), parent)
 {
-    setObjectName(QStringLiteral("statistics"));
     setWindowTitle(tr("Statistics Data"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -92,8 +79,8 @@ StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
     // A screen reader reads it out when the list stops agreeing.
     MakeAccessibleNotice(agreement_);
     agreementRow->addWidget(agreement_, 1);
-    rebuild_ = AddButton(agreementRow, tr("&Rebuild the sums from the list"), "rebuild");
-    clearList_ = AddButton(agreementRow, tr("C&lear the list"), "clearList");
+    rebuild_ = addButton(agreementRow, tr("&Rebuild the sums from the list"), "rebuild");
+    clearList_ = addButton(agreementRow, tr("C&lear the list"), "clearList");
     layout->addLayout(agreementRow);
     connect(rebuild_, &QPushButton::clicked, this, &StatisticsForm::rebuildSums);
     connect(clearList_, &QPushButton::clicked, this, &StatisticsForm::clearList);
@@ -123,13 +110,13 @@ StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
     auto* tableButtons = new QGridLayout;
     auto* firstRow = new QHBoxLayout;
     auto* secondRow = new QHBoxLayout;
-    connect(AddButton(firstRow, tr("&Add Row"), "addRow"), &QPushButton::clicked, this, &StatisticsForm::addRow);
-    connect(AddButton(firstRow, tr("&Delete Rows"), "deleteRows"), &QPushButton::clicked, this,
+    connect(addButton(firstRow, tr("&Add Row"), "addRow"), &QPushButton::clicked, this, &StatisticsForm::addRow);
+    connect(addButton(firstRow, tr("&Delete Rows"), "deleteRows"), &QPushButton::clicked, this,
             &StatisticsForm::deleteRows);
-    connect(AddButton(firstRow, tr("&Paste"), "paste"), &QPushButton::clicked, this, &StatisticsForm::paste);
-    connect(AddButton(secondRow, tr("&Import..."), "import"), &QPushButton::clicked, this,
+    connect(addButton(firstRow, tr("&Paste"), "paste"), &QPushButton::clicked, this, &StatisticsForm::paste);
+    connect(addButton(secondRow, tr("&Import..."), "import"), &QPushButton::clicked, this,
             &StatisticsForm::importFile);
-    connect(AddButton(secondRow, tr("E&xport..."), "export"), &QPushButton::clicked, this,
+    connect(addButton(secondRow, tr("E&xport..."), "export"), &QPushButton::clicked, this,
             &StatisticsForm::exportFile);
     tableButtons->addLayout(firstRow, 0, 0);
     tableButtons->addLayout(secondRow, 1, 0);
@@ -154,24 +141,15 @@ StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
     plotLayout->addLayout(summary);
     auto* copyRow = new QHBoxLayout;
     copyRow->addStretch(1);
-    connect(AddButton(copyRow, tr("&Copy Equation"), "copyEquation"), &QPushButton::clicked, this,
+    connect(addButton(copyRow, tr("&Copy Equation"), "copyEquation"), &QPushButton::clicked, this,
             &StatisticsForm::copyEquation);
     plotLayout->addLayout(copyRow);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
     layout->addWidget(splitter, 1);
 
-    notice_ = new QLabel(central);
-    notice_->setObjectName(QStringLiteral("notice"));
-    notice_->setWordWrap(true);
-    MakeAccessibleNotice(notice_);
-    notice_->hide();
-    layout->addWidget(notice_);
-    noticeTimer_ = new QTimer(this);
-    noticeTimer_->setSingleShot(true);
-    connect(noticeTimer_, &QTimer::timeout, notice_, &QWidget::hide);
-
-    setCentralWidget(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setContent(central);
 
     connect(model_, &PointsModel::edited, this, &StatisticsForm::edited);
     // A point or two added by a key are announced, as new tape lines are;
@@ -180,7 +158,7 @@ StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
         if (last - first < 3)
             AccessibleRowsInserted(table_, first, last);
     });
-    connect(model_, &PointsModel::refused, this, &StatisticsForm::showNotice);
+    connect(model_, &PointsModel::refused, this, &SideWindow::showNotice);
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StatisticsForm::selectionChanged);
     // The table's own keys: Delete removes the rows, the clipboard keys
@@ -191,12 +169,6 @@ StatisticsForm::StatisticsForm(QWidget* parent) : QMainWindow(parent)
     connect(copy, &QShortcut::activated, this, &StatisticsForm::copyRows);
     auto* pasteKey = new QShortcut(QKeySequence::Paste, table_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(pasteKey, &QShortcut::activated, this, &StatisticsForm::paste);
-    // Its edits are steps of the calculator: undone and redone from here
-    // as from the main window.
-    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &StatisticsForm::undoRequested);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this,
-            &StatisticsForm::redoRequested);
-
     resize(720, 520);
     updateData();
 }
@@ -289,18 +261,11 @@ void StatisticsForm::selectionChanged()
     plot_->setSelectedRows(std::move(rows));
 }
 
-void StatisticsForm::showNotice(const QString& text)
-{
-    notice_->setText(text);
-    notice_->show();
-    noticeTimer_->start(NoticeTime);
-}
-
 void StatisticsForm::edited()
 {
-    notice_->hide();
+    notice()->hide();
     updateData();
-    emit changed();
+    emit recordsChanged();
 }
 
 void StatisticsForm::addRow()

@@ -9,7 +9,8 @@
 // its key would give.  It follows every key, undo and redo.
 #pragma once
 
-#include <QMainWindow>
+#include "ui/SideWindow.h"
+
 #include <QString>
 
 #include <functional>
@@ -18,14 +19,15 @@ class PointsModel;
 class QLabel;
 class QPushButton;
 class QTableView;
-class QTimer;
 class StatisticsPlot;
 struct StatisticsResults;
 
-class StatisticsForm : public QMainWindow {
+class StatisticsForm : public SideWindow {
     Q_OBJECT
 public:
     explicit StatisticsForm(QWidget* parent = nullptr);
+
+    void followCalculator() override { updateData(); }
 
     QTableView* table() const { return table_; }
     PointsModel* model() const { return model_; }
@@ -35,8 +37,6 @@ public:
     QLabel* agreement() const { return agreement_; }
     QPushButton* rebuildButton() const { return rebuild_; }
     QPushButton* clearListButton() const { return clearList_; }
-    // Why the last edit, paste or import was refused; hidden otherwise.
-    QLabel* notice() const { return notice_; }
     // The summary's lines, as shown.
     QString summaryText() const;
 
@@ -66,15 +66,7 @@ public slots:
     void rebuildSums();
     void clearList();
 
-signals:
-    // An edit of this window changed the calculator.
-    void changed();
-    // The undo and redo keys, pressed in this window.
-    void undoRequested();
-    void redoRequested();
-
 private:
-    void showNotice(const QString& text);
     void edited();
     void selectionChanged();
     void updateSummary();
@@ -86,7 +78,5 @@ private:
     QLabel* agreement_;
     QPushButton* rebuild_;
     QPushButton* clearList_;
-    QLabel* notice_;
-    QTimer* noticeTimer_;
     QLabel* summary_[10] = {};
 };
