@@ -42,7 +42,7 @@ struct BesideGroup {
 };
 
 // Every part's group, in the order they are written.
-constexpr int BesideGroupCount = 3;
+constexpr int BesideGroupCount = 4;
 extern const BesideGroup BesideGroups[BesideGroupCount];
 
 // Bytes as upper-case hexadecimal text, two digits a byte.

@@ -12,12 +12,14 @@ void ResetBesideState()
     ResetShiftedSums();
     ResetTape();
     ResetPoints();
+    ResetProgrammerBase();
 }
 
 const BesideGroup BesideGroups[BesideGroupCount] = {
     {"statistics", SaveShiftedSums, LoadShiftedSums},
     {"tape", SaveTape, LoadTape},
     {"points", SavePoints, LoadPoints},
+    {"programmer", SaveProgrammerBase, LoadProgrammerBase},
 };
 
 std::string HexText(const void* data, std::size_t size)

@@ -2,9 +2,9 @@
 // State kept beside the five records.
 //
 // Some of the calculator's state belongs to no stored record: the
-// statistics companions, the tape's cursor and the statistics points'
-// version.  It lives here, under three
-// rules shared by every part:
+// statistics companions, the tape's cursor, the statistics points'
+// version, and the integer functions' base while another function is in
+// force.  It lives here, under three rules shared by every part:
 // - it is reset with the calculator (ResetCalculator, ResetBesideState);
 // - each undo step carries the fixed-size image BesideRecord, so undo and
 //   redo restore it with the registers (a part with bulk storage of its own
@@ -16,6 +16,7 @@
 #pragma once
 
 #include "Points.h"
+#include "ProgrammerBase.h"
 #include "ShiftedSums.h"
 #include "Tape.h"
 
@@ -25,6 +26,7 @@ struct BesideRecord {
     ShiftedSumsRecord statistics;
     TapeCursor tape;
     PointsState points;
+    ProgrammerBaseRecord programmer;
 };
 static_assert(alignof(BesideRecord) == 1, "byte types only");
 

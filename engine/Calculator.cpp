@@ -266,24 +266,41 @@ bool HandleButton(KeyOp key)
     return handled;
 }
 
+PastedNumber ReadPasteForX(std::string_view text)
+{
+    return ReadPastedNumber(text, UnPrefs.base(), Prefs.commaRadix(),
+                            IntegerUnitDefaultS32(IntegerUnit(UnPrefs.stackLabel[0])));
+}
+
 PastedNumber PasteNumber(std::string_view text)
 {
-    const PastedNumber number = ReadPastedNumber(text, UnPrefs.base(), Prefs.commaRadix(),
-                                                 IntegerUnitDefaultS32(IntegerUnit(UnPrefs.stackLabel[0])));
+    const PastedNumber number = ReadPasteForX(text);
     if (number.refusal != PasteAccepted)
         return number;
+    // A value without a label is a signed 32-bit word wherever it is shown
+    // or used, when that is the preferred word too; any other word goes
+    // with the value.
+    const bool plainWord = number.wordLabel == LabelS32 && IntegerUnit(0) == LabelS32;
+    EnterValue(number.value, plainWord ? 0 : number.wordLabel, NoLabelIndex);
+    return number;
+}
+
+void EnterValue(double value, uint16_t label, uint16_t labelIndex, bool toWord)
+{
     PerformStep([&] {
-        LiftStackForNewValue();
+        // A number being typed in algebraic input is replaced, as typing
+        // another number would replace it; otherwise the push rule of a
+        // new value holds.
+        if (!UnPrefs.entering() || Prefs.rpnInput())
+            LiftStackForNewValue();
         UnPrefs.setEntering(false);
-        StoreX(number.value);
-        // A value without a label is a signed 32-bit word wherever it is
-        // shown or used, when that is the preferred word too; any other
-        // word goes with the value.
-        const bool plainWord = number.wordLabel == LabelS32 && IntegerUnit(0) == LabelS32;
-        LabelX(plainWord ? 0 : number.wordLabel);
+        StoreX(value);
+        LabelX(label);
+        UnPrefs.stackLabelIndex[0] = labelIndex;
+        if (toWord && UnPrefs.base() != BaseDecimal)
+            IntegerConvertX(label);
         UnPrefs.setLiftEnabled(true);
     });
-    return number;
 }
 
 void PerformStep(const std::function<void()>& change)
@@ -338,6 +355,9 @@ bool HandleMode(KeyOp key)
     case KeyBinary:
     case KeyOctal:
     case KeyHexadecimal:
+        // Outside the integer functions every number is decimal.
+        if (!IntegerFunctions())
+            return false;
         UnPrefs.setBase(key == KeyBinary ? BaseBinary : key == KeyOctal ? BaseOctal : BaseHexadecimal);
         IntegerConvertX(UnPrefs.stackLabel[0]);
         break;

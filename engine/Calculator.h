@@ -5,6 +5,7 @@
 #include "core/KeyOp.h"
 #include "format/PastedNumber.h"
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -26,6 +27,16 @@ PastedNumber PasteNumber(std::string_view text);
 // edit) one undo step, as a key would be; a waiting prefix goes on
 // waiting, its key's step starting after the change.
 void PerformStep(const std::function<void()>& change);
+
+// How PasteNumber would read the text, without pasting it.
+PastedNumber ReadPasteForX(std::string_view text);
+
+// Brings a value with its label and label index into X as a number typed
+// there comes: the stack lifts as for a recalled value (in RPN after a
+// result; an algebraic entry is replaced), an open entry ends, and it is
+// one undo step.  With `toWord`, in an integer base X then becomes a whole
+// number of its word, as the base keys make it.
+void EnterValue(double value, uint16_t label, uint16_t labelIndex, bool toWord = false);
 
 // Display-format prefix keys and the digit that completes them.
 bool HandlePrefix(KeyOp key);

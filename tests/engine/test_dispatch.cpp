@@ -277,6 +277,10 @@ TEST_F(DispatchTest, ShiftAndShowAllToggle)
 
 TEST_F(DispatchTest, BaseKeysAndBeginMode)
 {
+    // Outside the integer functions every number is decimal.
+    EXPECT_FALSE(HandleButton(KeyHexadecimal));
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseDecimal));
+    UnPrefs.setFunction(FunctionProgrammer);
     Press({KeyHexadecimal});
     EXPECT_EQ(UnPrefs.base(), unsigned(BaseHexadecimal));
     Press({KeyOctal});

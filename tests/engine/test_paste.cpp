@@ -145,6 +145,7 @@ TEST_F(PasteTest, PasteIsOneUndoStep)
 // 32-bit word of a value without a label needs none.
 TEST_F(PasteTest, IntegerBasesKeepTheWord)
 {
+    UnPrefs.setFunction(FunctionProgrammer);
     Press({KeyHexadecimal, KeyWordS8});
     ASSERT_EQ(PasteNumber("FF").refusal, PasteAccepted);
     EXPECT_EQ(X(), -1);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Integer words: reading doubles as words, wrap-around arithmetic, shifts
-// and rotation in every word size.
+// and rotation in every word size; the base outside the integer functions.
 
 #include "TestSupport.h"
 
+#include "engine/KeyScript.h"
 #include "engine/Programmer.h"
+#include "engine/ProgrammerBase.h"
 #include "format/Strings.h"
 
 #include <cmath>
@@ -203,3 +205,68 @@ TEST(BitFunctions, ShiftAndRotate)
 }
 
 } // namespace
+
+// A base other than ten holds only in the integer functions; leaving them
+// turns the base decimal and ends a hexadecimal entry, coming back brings
+// back the base and the word.
+TEST_F(ProgrammerTest, TheBaseBelongsToTheIntegerFunctions)
+{
+    struct Case {
+        bool userKeysInteger;
+        const char* script;
+        unsigned base;
+        double x;
+        uint16_t label;
+    };
+    const Case cases[] = {
+        {false, "Function=programmer Hexadecimal Function=standard 0.5 Add 0.25 Equals", BaseDecimal, 0.75, 0},
+        {false, "Function=programmer Hexadecimal Function=standard 2 SquareRoot", BaseDecimal, std::sqrt(2.0), 0},
+        {false, "Function=programmer Hexadecimal HexF HexF Function=standard Add 1 Equals", BaseDecimal, 256, 0},
+        {false, "Function=programmer Hexadecimal Function=standard Function=programmer 255 Equals", BaseHexadecimal,
+         0x255, 0},
+        {false, "Function=programmer WordU8 Hexadecimal Function=standard 300 Function=programmer", BaseHexadecimal,
+         44, LabelU8},
+        {false, "Function=programmer Binary Function=scientific Function=financial", BaseDecimal, 0, 0},
+        {false, "Function=programmer Binary Function=scientific Function=programmer", BaseBinary, 0, LabelS32},
+        {false, "Function=programmer Octal Function=user", BaseDecimal, 0, 0},
+        {true, "Function=programmer Octal Function=user", BaseOctal, 0, LabelS32},
+        {false, "Function=programmer WordU16 Function=standard Function=programmer", BaseDecimal, 0, LabelU16},
+        {false, "Hexadecimal", BaseDecimal, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ResetCalculator();
+        Prefs.setUserKeysInteger(c.userKeysInteger);
+        std::vector<KeyAction> actions;
+        std::string bad;
+        ASSERT_TRUE(ReadKeyScript(c.script, actions, bad)) << bad;
+        for (const KeyAction& action : actions)
+            PerformKeyAction(action);
+        EXPECT_EQ(UnPrefs.base(), c.base) << c.script;
+        EXPECT_DOUBLE_EQ(X(), c.x) << c.script;
+        EXPECT_EQ(UnPrefs.stackLabel[0], c.label) << c.script;
+        EXPECT_FALSE(UnPrefs.entering()) << c.script;
+    }
+}
+
+// A change of the User keypad's integer keys settles the base too, and a
+// state saved with an integer base outside the integer functions keeps it
+// aside.
+TEST_F(ProgrammerTest, IntegerUserKeysAndOlderStates)
+{
+    UnPrefs.setFunction(FunctionUser);
+    Prefs.setUserKeysInteger(true);
+    Press({KeyHexadecimal});
+    Prefs.setUserKeysInteger(false);
+    SettleBase(true);
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseDecimal));
+    Prefs.setUserKeysInteger(true);
+    SettleBase(false);
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseHexadecimal));
+
+    ResetCalculator();
+    UnPrefs.setBase(BaseBinary);
+    LoadProgrammerBase([](const std::string&, std::string&) { return false; });
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseDecimal));
+    SelectFunction(FunctionProgrammer);
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseBinary));
+}
