@@ -5,9 +5,11 @@
 #include "core/State.h"
 #include "engine/Calculator.h"
 #include "engine/StatisticsData.h"
+#include "engine/ProgrammerBase.h"
 #include "engine/Tape.h"
 #include "engine/TypedKeys.h"
 #include "engine/Undo.h"
+#include "format/CopyText.h"
 
 #include <cctype>
 #include <algorithm>
@@ -223,6 +225,19 @@ bool ReadKeyAction(const std::string& word, std::vector<KeyAction>& actions)
         actions.push_back({KeyAction::PastePoints, 0, text});
         return true;
     }
+    if (Equal(word, "Copy")) {
+        actions.push_back({KeyAction::Copy, 0});
+        return true;
+    }
+    if (Prefixed(word, "TapeRecall=", length)) {
+        int back = 0;
+        const char* end = word.data() + word.size();
+        auto [rest, error] = std::from_chars(word.data() + length, end, back);
+        if (error != std::errc() || rest != end || back < 1 || back > TapeCapacity)
+            return false;
+        actions.push_back({KeyAction::TapeRecall, back});
+        return true;
+    }
     if (Prefixed(word, "Function=", length)) {
         int function = FunctionFromName(word.substr(length));
         if (function < 0)
@@ -284,7 +299,7 @@ bool ReadKeyScript(const std::string& script, std::vector<KeyAction>& actions, s
     return true;
 }
 
-std::string PerformKeyAction(const KeyAction& action)
+std::string PerformKeyAction(const KeyAction& action, std::string* copied)
 {
     switch (action.kind) {
     case KeyAction::Key:
@@ -304,7 +319,7 @@ std::string PerformKeyAction(const KeyAction& action)
         ClearTape();
         break;
     case KeyAction::SelectFunction:
-        UnPrefs.setFunction(unsigned(action.value));
+        SelectFunction(unsigned(action.value));
         break;
     case KeyAction::Paste: {
         const PastedNumber number = PasteNumber(action.text);
@@ -329,6 +344,18 @@ std::string PerformKeyAction(const KeyAction& action)
         break;
     case KeyAction::ClearPointList:
         ClearPointList();
+        break;
+    case KeyAction::Copy: {
+        const std::string text = CopyText();
+        if (copied)
+            *copied = text;
+        if (text.empty())
+            return "nothing copied: X is an error";
+        break;
+    }
+    case KeyAction::TapeRecall:
+        if (!RecallTapeLine(action.value))
+            return "no tape line " + std::to_string(action.value) + " back";
         break;
     case KeyAction::TypeKey: {
         // Through the window's keyboard map; a character it ignores does

@@ -11,24 +11,24 @@
 // One step of a key script.
 struct KeyAction {
     enum Kind {
-        Key, Undo, Redo, ClearTape, SelectFunction, Paste, TypeKey,
+        Key, Undo, Redo, ClearTape, SelectFunction, Paste, TypeKey, Copy, TapeRecall,
         // The Statistics window's edits.
         EditPoint, DeletePoints, PastePoints, RebuildSums, ClearPointList
     };
     Kind kind;
-    int value;              // key code, function number, point number, or for TypeKey the NamedKey
+    int value;              // key code, function number, point number, tape line (1 the newest), or the NamedKey
     std::string text = {};  // the pasted text; EditPoint: "X:Y"; DeletePoints: the point numbers
     char32_t character = 0; // TypeKey: the character typed, or 0 for a named key
 };
 
 // Appends the steps of one word of a script: a key name without its Key
 // prefix (Digit7, Add, Sin), a decimal number (12, 1.50, -3, 2e-5), #N for
-// key code N, Undo, Redo, ClearTape, Function=NAME, Paste=TEXT or
-// Type=TEXT; or an edit of the statistics points as the Statistics window
-// makes it: EditPoint=N:X:Y (point N, from 1, becomes (X, Y)),
-// DeletePoints=N[,N...], PastePoints=TEXT (a table as pasted, \t a tab,
-// \n a new line, \\ a backslash), RebuildSums or ClearPointList.  False,
-// with nothing appended, for any other word.
+// key code N, Undo, Redo, ClearTape, Function=NAME, Paste=TEXT,
+// Type=TEXT, Copy or TapeRecall=N; or an edit of the statistics points as
+// the Statistics window makes it: EditPoint=N:X:Y (point N, from 1,
+// becomes (X, Y)), DeletePoints=N[,N...], PastePoints=TEXT (a table as
+// pasted, \t a tab, \n a new line, \\ a backslash), RebuildSums or
+// ClearPointList.  False, with nothing appended, for any other word.
 bool ReadKeyAction(const std::string& word, std::vector<KeyAction>& actions);
 
 // The steps of a whole script, words separated by white space; false when
@@ -48,6 +48,7 @@ bool TextKeys(const std::string& text, std::vector<KeyAction>& actions);
 int FunctionFromName(const std::string& name);
 
 // Presses one step as the window does; returns what the window would tell
-// the user instead (nothing to undo, a refused paste), or "" when the step
-// was done.
-std::string PerformKeyAction(const KeyAction& action);
+// the user instead (nothing to undo, a refused paste, no such tape line,
+// nothing to copy), or "" when the step was done.  Copy gives the text it
+// would put on the clipboard in *copied (CopyText.h), when asked.
+std::string PerformKeyAction(const KeyAction& action, std::string* copied = nullptr);

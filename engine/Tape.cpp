@@ -2,6 +2,7 @@
 #include "Tape.h"
 
 #include "BesideState.h"
+#include "Calculator.h"
 #include "Undo.h"
 
 #include "core/State.h"
@@ -163,6 +164,40 @@ std::vector<uint32_t> TapeNumbers()
     std::vector<uint32_t> numbers;
     VisitShown([&](const Slot& slot) { numbers.push_back(slot.number); });
     return {numbers.rbegin(), numbers.rend()};
+}
+
+const TapeEntry* FindTapeEntry(uint32_t number)
+{
+    const TapeEntry* found = nullptr;
+    VisitShown([&](const Slot& slot) {
+        if (slot.number == number)
+            found = &slot.entry;
+    });
+    return found;
+}
+
+const TapeValue& TapeResult(const TapeEntry& entry)
+{
+    const bool pair = entry.kind == TapeKind::Function && entry.results == 2;
+    return entry.values[pair ? entry.operands : entry.operands + entry.results - 1];
+}
+
+bool RecallTapeEntry(uint32_t number)
+{
+    const TapeEntry* entry = FindTapeEntry(number);
+    if (!entry)
+        return false;
+    const TapeValue result = TapeResult(*entry);
+    EnterValue(result.value, result.label, result.index, true);
+    return true;
+}
+
+bool RecallTapeLine(int back)
+{
+    const std::vector<uint32_t> numbers = TapeNumbers();
+    if (back < 1 || std::size_t(back) > numbers.size())
+        return false;
+    return RecallTapeEntry(numbers[numbers.size() - std::size_t(back)]);
 }
 
 void ResetTape()

@@ -111,6 +111,22 @@ std::vector<const TapeEntry*> TapeEntries();
 // changes the list, other keys do not.
 std::vector<uint32_t> TapeNumbers();
 
+// The entry of a number TapeNumbers gives, or nullptr when the tape no
+// longer shows it.
+const TapeEntry* FindTapeEntry(uint32_t number);
+
+// An entry's result: the value at the end of its line, which the window
+// aligns at the right; of a pair of values there (the coordinate keys),
+// the first, which went to X.
+const TapeValue& TapeResult(const TapeEntry& entry);
+
+// Puts the result of an entry into X with its label and unit, as a number
+// typed there (EnterValue): one undo step.  False, changing nothing, when
+// the tape no longer shows the entry.
+bool RecallTapeEntry(uint32_t number);
+// The same for the line `back` lines up from the newest (1 is the newest).
+bool RecallTapeLine(int back);
+
 // No entries, as on a first start.
 void ResetTape();
 

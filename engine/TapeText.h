@@ -40,7 +40,8 @@ std::string TapePlainText();
 
 // The tape as a CSV file: a header, then one row per entry with the
 // operation, the operands, the results and their units (label texts), the
-// numbers in full precision whatever the display shows.
+// numbers in full precision whatever the display shows: the shortest digits
+// that read back as each value, all written out without an exponent.
 std::string TapeCsv();
 
 // Whether a one-operand key reads as a function on the tape: the keys of

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tape: the lines that key sequences leave, in every input mode, with
-// units, undo and redo; the bound of its entries.
+// units, undo and redo; the bound of its entries; recalling a line's
+// result; the CSV's numbers.
 #include "TestSupport.h"
 #include "TypeNumber.h"
 
+#include "core/Labels.h"
+#include "core/Words.h"
+#include "engine/KeyScript.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
 #include "engine/Undo.h"
@@ -154,3 +158,67 @@ TEST_F(TapeTest, CsvKeepsFullPrecisionAndUnits)
 }
 
 } // namespace
+
+namespace {
+
+// Reads and performs a key script; the notice of the last step not done.
+std::string RunScript(const char* script)
+{
+    std::vector<KeyAction> actions;
+    std::string bad, notice;
+    EXPECT_TRUE(ReadKeyScript(script, actions, bad)) << bad;
+    for (const KeyAction& action : actions) {
+        const std::string said = PerformKeyAction(action);
+        notice = said.empty() ? notice : said;
+    }
+    return notice;
+}
+
+} // namespace
+
+// A line's result goes into X with its label as a typed number: RPN lifts,
+// algebraic input replaces the entry, an integer base takes it into its
+// word; one undo step takes it back.
+TEST_F(TapeTest, RecallPutsALineResultIntoX)
+{
+    struct Case {
+        int input; // 0 simple, 1 precedence, 2 RPN
+        const char* script;
+        double x, y;
+        uint16_t label;
+        double undone;
+    };
+    const Case cases[] = {
+        {2, "2 Enter 3 Add 10 Enter 4 Multiply TapeRecall=2", 5, 40, 0, 40},
+        {2, "2 Enter 3 Add 10 Enter 4 Multiply 7 TapeRecall=1", 40, 7, 0, 7},
+        {0, "2 Add 3 Equals 7 TapeRecall=1", 5, 5, 0, 7},
+        {0, "2 Add 3 Equals 10 Multiply TapeRecall=1 Equals", 50, 5, 0, 5},
+        {1, "4 Multiply 5 Equals 1 Add TapeRecall=1 Equals", 21, 20, 0, 20},
+        {0, "2 Feet Add 6 Inches Equals 5 TapeRecall=1", 2.5, 2.5, LabelFeet, 5},
+        // The hexadecimal key made X 0 in the word.
+        {0, "1 Divide 4 Equals Function=programmer Hexadecimal TapeRecall=1", 0, 0, LabelS32, 0},
+    };
+    for (const Case& c : cases) {
+        ResetCalculator();
+        Prefs.setRpnInput(c.input == 2);
+        Prefs.setPrecedenceInput(c.input == 1);
+        EXPECT_EQ(RunScript(c.script), "") << c.script;
+        EXPECT_EQ(X(), c.x) << c.script;
+        EXPECT_EQ(Y(), c.y) << c.script;
+        EXPECT_EQ(UnPrefs.stackLabel[0], c.label) << c.script;
+        PerformUndo();
+        EXPECT_EQ(X(), c.undone) << c.script;
+    }
+    ResetCalculator();
+    EXPECT_EQ(RunScript("7 Add 1 Equals TapeRecall=2"), "no tape line 2 back");
+    EXPECT_EQ(X(), 8);
+}
+
+// Every number of the CSV as its shortest round-trip digits, written out
+// without an exponent, large and small alike.
+TEST_F(TapeTest, CsvNumbersHaveOneForm)
+{
+    RunScript("1e-20 Add 1e21 Equals");
+    EXPECT_EQ(TapeCsv().substr(TapeCsv().find('\n') + 1),
+              "+,0.00000000000000000001,,1000000000000000000000,,1000000000000000000000,,,,,\n");
+}

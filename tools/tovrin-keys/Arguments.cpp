@@ -220,5 +220,7 @@ const char* UsageText()
            "\\r Return, \\b Backspace, \\e Esc, \\\\ a backslash).\n"
            "The Statistics window's edits: EditPoint=N:X:Y (point N becomes X, Y),\n"
            "DeletePoints=N[,N...], PastePoints=TEXT (\\t a tab, \\n a new line),\n"
-           "RebuildSums, ClearPointList.\n";
+           "RebuildSums, ClearPointList.\n"
+           "Copy prints CLIPBOARD<TAB>TEXT, what Edit > Copy would put on the clipboard;\n"
+           "TapeRecall=N puts the result of the tape line N lines back (1 the newest) into X.\n";
 }

@@ -8,6 +8,7 @@
 
 #include "core/State.h"
 #include "engine/Points.h"
+#include "engine/ProgrammerBase.h"
 #include "engine/Reset.h"
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
@@ -143,7 +144,7 @@ bool StartCalculator(const Options& options)
         Prefs.setPrecedenceInput(options.input == 1);
     }
     if (options.function >= 0)
-        UnPrefs.setFunction(unsigned(options.function));
+        SelectFunction(unsigned(options.function));
     if (options.stackSize > 0)
         Prefs.stackSize = uint16_t(options.stackSize);
     if (options.word >= 0)
@@ -165,7 +166,10 @@ bool StartCalculator(const Options& options)
 
 void Perform(const KeyAction& action)
 {
-    const std::string notice = PerformKeyAction(action);
+    std::string copied;
+    const std::string notice = PerformKeyAction(action, &copied);
+    if (action.kind == KeyAction::Copy && notice.empty())
+        std::printf("CLIPBOARD\t%s\n", copied.c_str());
     if (!notice.empty())
         std::fprintf(stderr, "tovrin-keys: %s\n", notice.c_str());
 }
