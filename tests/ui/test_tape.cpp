@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Tape window: it follows the main window's keys, undo and format,
-// copies, clears as an undoable step and saves text and CSV.
+// puts a line's result back into X, searches, copies, clears as an undoable
+// step and saves text and CSV.
 
 #include "core/State.h"
 #include "engine/Reset.h"
+#include "format/Strings.h"
 #include "ui/CalculatorForm.h"
 #include "ui/dialogs/TapeForm.h"
 
@@ -11,8 +13,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QLineEdit>
+#include <QListView>
 #include <QScrollBar>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,6 +34,15 @@ void Type(QWidget* window, const QString& keys)
 {
     for (QChar c : keys)
         QTest::keyClick(window, c.toLatin1());
+}
+
+// A double click as the window system delivers it: a click, then the
+// second press as a double click, then its release.
+void DoubleClick(QWidget* widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
 QPushButton* Button(TapeForm* tape, const char* name)
@@ -56,13 +68,14 @@ private slots:
 
         Type(&form, "12+3=1/4=");
         QCOMPARE(tape->lines(), (QStringList{"12. + 3. = 15.", "1. ÷ 4. = 0.25"}));
-        QListWidget* list = tape->list();
-        QCOMPARE(list->item(1)->data(TapeForm::CalculationRole).toString(), QString("1. ÷ 4. ="));
-        QCOMPARE(list->item(1)->data(TapeForm::ResultRole).toString(), QString("0.25"));
+        QListView* list = tape->list();
+        const QModelIndex second = list->model()->index(1, 0);
+        QCOMPARE(second.data(TapeModel::CalculationRole).toString(), QString("1. ÷ 4. ="));
+        QCOMPARE(second.data(TapeModel::ResultRole).toString(), QString("0.25"));
         // The result's ink ends at the right edge of the list.
         QCoreApplication::processEvents();
         const QImage picture = list->viewport()->grab().toImage();
-        const QRect line = list->visualItemRect(list->item(1));
+        const QRect line = list->visualRect(second);
         const QRgb paper = picture.pixel(line.right() - 1, line.top());
         int inkRight = -1;
         for (int x = 0; x < picture.width(); ++x)
@@ -91,7 +104,7 @@ private slots:
         for (int i = 0; i < 60; ++i)
             Type(&form, "1+1=");
         QCoreApplication::processEvents();
-        QCOMPARE(tape->list()->count(), 60);
+        QCOMPARE(tape->list()->model()->rowCount(), 60);
         QScrollBar* bar = tape->list()->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());
@@ -105,9 +118,116 @@ private slots:
         Type(&form, "1+2=3*4=5-6=");
         Button(tape, "copyAll")->click();
         QCOMPARE(QApplication::clipboard()->text(), QString("1. + 2. = 3.\n3. × 4. = 12.\n5. − 6. = -1.\n"));
-        tape->list()->item(2)->setSelected(true);
+        tape->list()->selectionModel()->select(tape->list()->model()->index(2, 0), QItemSelectionModel::Select);
         Button(tape, "copy")->click();
         QCOMPARE(QApplication::clipboard()->text(), QString("5. − 6. = -1.\n"));
+    }
+
+    // A double click or Return on a line puts its result into X, with its
+    // label, as a typed number: RPN lifts, algebraic input replaces the
+    // entry; it is one undo step, and the keys after it work on it.
+    void recallsResults_data()
+    {
+        QTest::addColumn<bool>("rpn");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<bool>("byReturn");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<double>("result");
+        QTest::newRow("rpn lifts") << true << "2\r3+10\r4*" << 0 << false << 5.0 << 40.0 << "" << "+" << 45.0;
+        QTest::newRow("rpn by Return") << true << "2\r3+10\r4*" << 1 << true << 40.0 << 40.0 << "" << "+" << 80.0;
+        QTest::newRow("algebraic replaces the entry") << false << "2+3=7" << 0 << false << 5.0 << 5.0 << ""
+                                                      << "*2=" << 10.0;
+        QTest::newRow("pending operator") << false << "2+3=10*" << 0 << true << 5.0 << 10.0 << "" << "=" << 50.0;
+        QTest::newRow("unit kept") << false << "" << 0 << false << 2.5 << 2.5 << "feet" << "*2=" << 5.0;
+    }
+
+    void recallsResults()
+    {
+        QFETCH(bool, rpn);
+        QFETCH(QString, typed);
+        QFETCH(int, line);
+        QFETCH(bool, byReturn);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QString, label);
+        QFETCH(QString, after);
+        QFETCH(double, result);
+        Prefs.setRpnInput(rpn);
+        QuietForm form;
+        form.viewTapeForm();
+        TapeForm* tape = form.tapeForm();
+        if (!label.isEmpty()) {
+            Type(&form, "2");
+            form.handleKey(KeyFeet);
+            Type(&form, "+6");
+            form.handleKey(KeyInches);
+            Type(&form, "=");
+        }
+        Type(&form, typed);
+        const double before = UnPrefs.stack[0];
+        QListView* list = tape->list();
+        const QModelIndex index = list->model()->index(line, 0);
+        list->setCurrentIndex(index);
+        if (byReturn)
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            DoubleClick(list->viewport(), list->visualRect(index).center());
+        QCOMPARE(double(UnPrefs.stack[0]), x);
+        QCOMPARE(double(UnPrefs.stack[1]), y);
+        QCOMPARE(QString::fromLatin1(GetString(UnPrefs.stackLabel[0])), label);
+        QVERIFY(!UnPrefs.entering());
+        form.undo();
+        QCOMPARE(double(UnPrefs.stack[0]), before);
+        form.redo();
+        Type(&form, after);
+        QCOMPARE(double(UnPrefs.stack[0]), result);
+    }
+
+    // The search field shows the lines that hold its text; Copy then takes
+    // them, Copy All the whole tape.
+    void searchFilters()
+    {
+        QuietForm form;
+        form.viewTapeForm();
+        TapeForm* tape = form.tapeForm();
+        Type(&form, "12+3=4*5=7+8=");
+        tape->search()->setText(QStringLiteral("+"));
+        QCOMPARE(tape->list()->model()->rowCount(), 2);
+        Button(tape, "copy")->click();
+        QCOMPARE(QApplication::clipboard()->text(), QString("12. + 3. = 15.\n7. + 8. = 15.\n"));
+        // Recalling a filtered line takes that line's result.
+        tape->useResult(tape->list()->model()->index(1, 0));
+        QCOMPARE(double(UnPrefs.stack[0]), 15.0);
+        tape->search()->setText(QStringLiteral("×"));
+        tape->useResult(tape->list()->model()->index(0, 0));
+        QCOMPARE(double(UnPrefs.stack[0]), 20.0);
+        tape->search()->clear();
+        QCOMPARE(tape->list()->model()->rowCount(), 3);
+        Button(tape, "copyAll")->click();
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), 3);
+    }
+
+    // Copy Result writes the bare number in full precision, which paste
+    // reads back exactly; Copy Line the line.
+    void copiesResultAndLine()
+    {
+        QuietForm form;
+        form.viewTapeForm();
+        TapeForm* tape = form.tapeForm();
+        Type(&form, "1/3=");
+        const double third = UnPrefs.stack[0];
+        const QModelIndex line = tape->list()->model()->index(0, 0);
+        tape->copyResult(line);
+        QCOMPARE(QApplication::clipboard()->text(), QString("0.3333333333333333"));
+        Type(&form, "5=");
+        form.paste();
+        QCOMPARE(double(UnPrefs.stack[0]), third);
+        tape->copyLine(line);
+        QCOMPARE(QApplication::clipboard()->text(), QString("1. ÷ 3. = 0.333333333333\n"));
     }
 
     void clearIsUndoable()
