@@ -30,6 +30,11 @@ enum DisplayFormat { FormatGeneral, FormatScientific, FormatEngineering, FormatF
 // Angle units (Prefs.angleMode()).
 enum AngleMode { AngleDegrees, AngleRadians, AngleGrads };
 
+// What a click on a third of the display does (Prefs.leftTapAction() and
+// the others): open a window, or nothing.  Other values open the
+// Preferences, as 0 does.
+enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters, TapTape, TapNothing };
+
 // Preferences: saved block 0.
 struct PrefsRecord {
     LeU16 version;      // 0

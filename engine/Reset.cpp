@@ -19,7 +19,10 @@ void ResetPrefs()
     Prefs.setHundredRegisters(true);
     Prefs.setIntegerSize(DefaultIntegerSize);
     Prefs.setUseSystemColors(true);
-    // Every display tap opens the Preferences (tap action 0).
+    // A click on the display does nothing of its own: it is no button.
+    Prefs.setLeftTapAction(TapNothing);
+    Prefs.setCenterTapAction(TapNothing);
+    Prefs.setRightTapAction(TapNothing);
 }
 
 void ResetRegs()

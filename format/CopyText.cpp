@@ -57,12 +57,15 @@ std::string WithRadix(std::string text)
 
 std::string CopyText()
 {
-    const double x = UnPrefs.stack[0];
-    const uint16_t label = UnPrefs.stackLabel[0];
+    return CopyNumberText(UnPrefs.stack[0], UnPrefs.stackLabel[0]);
+}
+
+std::string CopyNumberText(double value, uint16_t label)
+{
     if (UnPrefs.base() != BaseDecimal)
-        return WordDigits(x, label);
+        return WordDigits(value, label);
     char text[FormatBufferSize];
-    if (FormatNumber(x, label, text, true) != FormatOk)
+    if (FormatNumber(value, label, text, true) != FormatOk)
         return std::string();
     return WithRadix(text);
 }

@@ -15,6 +15,9 @@
 // text (infinite or not a number).
 std::string CopyText();
 
+// Any value with its label as CopyText writes X.
+std::string CopyNumberText(double value, uint16_t label = 0);
+
 // A value with its label in full precision: in decimal the shortest digits
 // that read back as the value ("0.30000000000000004"); in the integer bases
 // the digits of its word, as CopyText writes them.  Empty for an infinite or

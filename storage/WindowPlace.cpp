@@ -105,6 +105,7 @@ bool LoadWindowPlace(const BesideReader& read)
         whole = ReadFrame(read, name + "Place", &side) && whole;
         place.sideWindows[name] = side;
     }
+    whole = ReadFlag(read, "stayOnTop", &place.stayOnTop) && whole;
     Stored = place;
     return whole;
 }
@@ -117,9 +118,11 @@ BesideEntries SaveWindowPlace()
                    {"y", std::to_string(Stored.y)},
                    {"width", std::to_string(Stored.width)},
                    {"height", std::to_string(Stored.height)}};
-    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen)
-        for (const auto& [key, flag] : {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
-                                        {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}})
+    if (Stored.width > 0 || Stored.maximized || Stored.rpnStackOpen || Stored.registersOpen || Stored.tapeOpen ||
+        Stored.stayOnTop)
+        for (const auto& [key, flag] :
+             {std::pair{"maximized", Stored.maximized}, {"rpnStack", Stored.rpnStackOpen},
+              {"registers", Stored.registersOpen}, {"tape", Stored.tapeOpen}, {"stayOnTop", Stored.stayOnTop}})
             entries.push_back({key, flag ? "1" : "0"});
     for (const auto& [name, side] : Stored.sideWindows) {
         entries.push_back({name, side.open ? "1" : "0"});

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window was when the calculator quit: its size and
-// position, and which side windows were open.  Kept in the side group
-// "window" of the settings file (BesideStorage.h), loaded and saved with
-// the rest of the state.
+// position, whether it stayed on top, and which side windows were open.
+// Kept in the side group "window" of the settings file (BesideStorage.h),
+// loaded and saved with the rest of the state.
 #pragma once
 
 #include "engine/BesideGroups.h"
@@ -31,6 +31,7 @@ struct WindowPlace {
     bool rpnStackOpen = false;
     bool registersOpen = false;
     bool tapeOpen = false;
+    bool stayOnTop = false;
     // The side windows of SideWindowNames(), by name.
     std::map<std::string, SideWindowPlace> sideWindows = {};
 };

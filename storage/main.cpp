@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     });
 
     SettingsDamage damage;
-    StartCalculator(settingsFile, &damage);
+    const bool found = StartCalculator(settingsFile, &damage);
     const bool saving = claim == InstanceLock::Locked && !damage.refused();
 
     window = new CalculatorForm(nullptr, nullptr, Qt::Window | Qt::WindowContextHelpButtonHint);
@@ -137,6 +137,10 @@ int main(int argc, char** argv)
         TellDamagedSettings(window, settingsFile, damage);
     if (claim != InstanceLock::Locked)
         TellUnlockedSettings(window, instance, claim);
+    // The first start asks over the calculator it sets up; a refused file
+    // keeps no answer, so it is not asked.
+    if (!found && !damage.refused())
+        AskInputMode(window);
 
     // The end of the session and the termination signals quit like the
     // user does, and the state is saved, the window's place with it; when

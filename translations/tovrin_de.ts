@@ -118,6 +118,32 @@ actions to be redone.</source>
 gemachten Schritte, die
 wiederhergestellt
 werden können.</translation>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Colors...</source>
+        <translation>Farben...</translation>
+    </message>
+    <message>
+        <source>Keyboard...</source>
+        <translation>Tastatur...</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>About Tovrin...</source>
+        <translation>Über Tovrin...</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -229,6 +255,20 @@ und Statistikregister.</translation>
     <message>
         <source>&amp;Function:</source>
         <translation>&amp;Funktion:</translation>
+        <source>Stay on &amp;Top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>This desktop cannot keep Tovrin above other windows.</source>
+        <translation>Diese Arbeitsumgebung kann Tovrin nicht über anderen Fenstern halten.</translation>
     </message>
     <message>
         <source>Statistics &amp;Data...</source>
@@ -1613,6 +1653,10 @@ und Statistikregister.</translation>
         <source>&amp;Stack:</source>
         <translation>Sta&amp;pel:</translation>
     </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
 </context>
 <context>
     <name>RpnStackForm</name>
@@ -1773,10 +1817,6 @@ und Statistikregister.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Input Method</source>
-        <translation>Eingabemethode</translation>
-    </message>
-    <message>
         <source>Tovrin is capable of
 performing RPN
 calculations, but does
@@ -1908,6 +1948,10 @@ is in use by another Tovrin that does not answer.</source>
         <translation>Die Einstellungsdatei
 %1
 wird von einem anderen Tovrin verwendet, das nicht antwortet.</translation>
+    </message>
+    <message>
+        <source>Choose how to type calculations</source>
+        <translation>Wählen Sie, wie Sie rechnen möchten</translation>
     </message>
 </context>
 <context>
@@ -2131,6 +2175,22 @@ wird von einem anderen Tovrin verwendet, das nicht antwortet.</translation>
     <message>
         <source>The tape could not be saved to %1.</source>
         <translation>Der Rechenstreifen konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Use Result</source>
+        <translation>Ergebnis &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Result</source>
+        <translation>&amp;Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Line</source>
+        <translation>&amp;Zeile kopieren</translation>
     </message>
 </context>
 <context>

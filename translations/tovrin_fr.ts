@@ -116,6 +116,32 @@ actions to be redone.</source>
         <translation>Il n’y a aucune
 opération annulée
 à rétablir.</translation>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
+    <message>
+        <source>Colors...</source>
+        <translation>Couleurs...</translation>
+    </message>
+    <message>
+        <source>Keyboard...</source>
+        <translation>Clavier...</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>About Tovrin...</source>
+        <translation>À propos de Tovrin...</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -228,6 +254,20 @@ et statistiques.</translation>
     <message>
         <source>&amp;Function:</source>
         <translation>&amp;Fonction :</translation>
+        <source>Stay on &amp;Top</source>
+        <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>This desktop cannot keep Tovrin above other windows.</source>
+        <translation>Ce bureau ne peut pas garder Tovrin au-dessus des autres fenêtres.</translation>
     </message>
     <message>
         <source>Statistics &amp;Data...</source>
@@ -1612,6 +1652,10 @@ et statistiques.</translation>
         <source>&amp;Stack:</source>
         <translation>&amp;Pile :</translation>
     </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
 </context>
 <context>
     <name>RpnStackForm</name>
@@ -1772,10 +1816,6 @@ et statistiques.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Input Method</source>
-        <translation>Méthode de saisie</translation>
-    </message>
-    <message>
         <source>Tovrin is capable of
 performing RPN
 calculations, but does
@@ -1906,6 +1946,10 @@ is in use by another Tovrin that does not answer.</source>
         <translation>Le fichier de configuration
 %1
 est utilisé par un autre Tovrin qui ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Choose how to type calculations</source>
+        <translation>Choisissez comment saisir les calculs</translation>
     </message>
 </context>
 <context>
@@ -2129,6 +2173,22 @@ est utilisé par un autre Tovrin qui ne répond pas.</translation>
     <message>
         <source>The tape could not be saved to %1.</source>
         <translation>La bande papier n’a pas pu être enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Use Result</source>
+        <translation>&amp;Utiliser le résultat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Result</source>
+        <translation>Copier le &amp;résultat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Line</source>
+        <translation>Copier la &amp;ligne</translation>
     </message>
 </context>
 <context>

@@ -326,9 +326,9 @@ void AdvancedDisplay::updateDisplay()
         char text[EntryTextSize + 1];
         std::memcpy(text, UnPrefs.entryText, EntryTextSize);
         text[EntryTextSize] = '\0';
-        displayNumber(m_xRect, 0, text, UnPrefs.stackLabelIndex[0], false);
+        displayNumber(m_xRect, 0, text, UnPrefs.stackLabelIndex[0], false, true);
     } else {
-        displayReg(m_xRect, 0);
+        displayReg(m_xRect, 0, true);
     }
     displayStatus();
 }

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/State.h"
 #include "engine/Calculator.h"
+#include "engine/KeyScript.h"
+#include "engine/Programmer.h"
+#include "engine/ProgrammerBase.h"
 #include "engine/TypedKeys.h"
 #include "engine/Undo.h"
+#include "format/CopyText.h"
 #include "platform/Resource.h"
+#include "platform/WindowSystem.h"
 #include "ui/Accessibility.h"
 #include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
@@ -40,6 +45,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const char* const FunctionIcons[FunctionCount] = {
@@ -61,11 +68,10 @@ constexpr int CtrlV = 22;
 constexpr int CtrlY = 25;
 constexpr int CtrlZ = 26;
 
-// How long the notice line stays, in milliseconds.
+// How long the notice line stays, in milliseconds, and the smallest size
+// it is set in to fit the display.
 constexpr int NoticeTime = 4000;
-
-// What a display tap opens.
-enum TapAction { TapPreferences, TapColors, TapKeyboard, TapRpnStack, TapUserRegisters, TapTape };
+constexpr qreal SmallestNoticePoints = 6;
 
 // The character code of a key event: its text, or the control code of a
 // letter typed with Ctrl where the platform gives no text for it.
@@ -112,6 +118,7 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
 
     connect(m_keyboard, &AdvancedKeyboard::buttonPressed, this, &CalculatorForm::handleKey);
     connect(m_display, &Display::displayTapped, this, &CalculatorForm::handleDisplayTap);
+    connect(m_display, &Display::doubleClicked, this, &CalculatorForm::selectDisplayNumber);
 
     if (width() > height())
         m_keyboard->setLandscape(true);
@@ -122,8 +129,8 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
     // Both grow with the window, by the stretch of their size policies.
     layout->addWidget(m_keyboard);
 
-    // The notice lies over the top of the keypad, just under the display,
-    // so that showing it moves nothing.
+    // The notice lies over the foot of the display, so that showing it
+    // moves nothing and hides no key.
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->setWordWrap(true);
@@ -153,14 +160,36 @@ CalculatorForm::CalculatorForm(QWidget* parent, const char* name, Qt::WindowFlag
 void CalculatorForm::showNotice(const QString& text)
 {
     m_notice->setText(text);
-    const int width = m_notice->parentWidget()->width();
-    m_notice->setGeometry(0, m_display->geometry().bottom() + 1, width, m_notice->heightForWidth(width));
+    placeNotice();
     m_notice->raise();
     // Shown afresh, so that a screen reader reads a new notice out even
     // while the last one still shows.
     m_notice->hide();
     m_notice->show();
     m_noticeTimer->start(NoticeTime);
+}
+
+void CalculatorForm::placeNotice()
+{
+    // Inside the display's frame, as wide as the display, at its foot; a
+    // text too long for the display's height at the interface font's size
+    // is set smaller until it fits.
+    const QRect room = m_display->geometry().adjusted(1, 1, -1, -1);
+    QFont font = this->font();
+    m_notice->setFont(font);
+    while (m_notice->heightForWidth(room.width()) > room.height() && font.pointSizeF() > SmallestNoticePoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        m_notice->setFont(font);
+    }
+    const int height = std::min(m_notice->heightForWidth(room.width()), room.height());
+    m_notice->setGeometry(room.left(), room.bottom() + 1 - height, room.width(), height);
+}
+
+void CalculatorForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_notice->isVisible())
+        placeNotice();
 }
 
 void CalculatorForm::buildMenus()
@@ -217,6 +246,10 @@ void CalculatorForm::buildMenus()
             &CalculatorForm::doPreferencesDialog);
     connect(options->addAction(tr("&Colors...")), &QAction::triggered, this, &CalculatorForm::doColorsDialog);
     connect(options->addAction(tr("&Keyboard...")), &QAction::triggered, this, &CalculatorForm::doKeyboardDialog);
+    options->addSeparator();
+    m_stayOnTopAction = options->addAction(tr("Stay on &Top"));
+    m_stayOnTopAction->setCheckable(true);
+    connect(m_stayOnTopAction, &QAction::toggled, this, &CalculatorForm::setStayOnTop);
 
     help->addAction(tr("&User Guide"), QKeySequence::HelpContents, this, &CalculatorForm::viewUserGuide);
     connect(help->addAction(tr("&Keys")), &QAction::triggered, this, &CalculatorForm::viewKeysForm);
@@ -336,7 +369,8 @@ void CalculatorForm::setFunction(int function)
 {
     if (function < 0 || function >= FunctionCount)
         return;
-    UnPrefs.setFunction(unsigned(function));
+    const unsigned base = UnPrefs.base();
+    SelectFunction(unsigned(function));
     if (m_quickSwitchBar)
         m_functionActions[function]->setChecked(true);
     if (m_selectorBar)
@@ -345,6 +379,9 @@ void CalculatorForm::setFunction(int function)
     m_keyboard->update();
     if (m_keysForm)
         m_keysForm->refresh();
+    // The base follows the function in and out of the integer functions.
+    if (UnPrefs.base() != base)
+        refreshDisplay();
 }
 
 KeyOp CalculatorForm::MapDeviceKey(int key, const QString& text)
@@ -414,6 +451,8 @@ void CalculatorForm::updateHistoryActions()
 
 void CalculatorForm::refreshDisplay()
 {
+    // A selection is of the number it was made on.
+    m_display->setNumberSelected(false);
     m_display->setShowAll(UnPrefs.showAll());
     m_display->update();
     m_display->announce();
@@ -433,6 +472,8 @@ void CalculatorForm::refreshDisplay()
 
 void CalculatorForm::handleButton(KeyOp op)
 {
+    // A notice is about what was done before this key.
+    m_notice->hide();
     HandleButton(op);
     if (op == KeyShift) {
         clearKeypadHighlight();
@@ -469,6 +510,7 @@ void CalculatorForm::handleDisplayTap(int, int x, int width)
     case TapRpnStack: viewRpnStackForm(); break;
     case TapUserRegisters: viewUserRegistersForm(); break;
     case TapTape: viewTapeForm(); break;
+    case TapNothing: break;
     default: doPreferencesDialog(); break;
     }
 }
@@ -494,11 +536,12 @@ int CalculatorForm::runMessageBox(QMessageBox::Icon icon, const QString& caption
     return chosen >= 0 ? chosen : escapeButton;
 }
 
+// With nothing to take, the notice line says so: a box would take the
+// keys typed next.
 void CalculatorForm::undo()
 {
     if (!UndoAvailable()) {
-        runMessageBox(QMessageBox::Information, tr("Nothing to Undo"), tr("There are no\noperations to be\nundone."),
-                      {}, 0, 0);
+        showNotice(NothingToUndo());
         return;
     }
     stepHistory(PerformUndo);
@@ -507,15 +550,35 @@ void CalculatorForm::undo()
 void CalculatorForm::redo()
 {
     if (!RedoAvailable()) {
-        runMessageBox(QMessageBox::Information, tr("Nothing to Redo"),
-                      tr("There are no undo\nactions to be redone."), {}, 0, 0);
+        showNotice(NothingToRedo());
         return;
     }
     stepHistory(PerformRedo);
 }
 
+QString CalculatorForm::NothingToUndo()
+{
+    return tr("Nothing to undo.");
+}
+
+QString CalculatorForm::NothingToRedo()
+{
+    return tr("Nothing to redo.");
+}
+
+void CalculatorForm::tellNotDone(const KeyAction& action)
+{
+    switch (action.kind) {
+    case KeyAction::Undo: showNotice(NothingToUndo()); break;
+    case KeyAction::Redo: showNotice(NothingToRedo()); break;
+    case KeyAction::Paste: showNotice(PasteRefusalNotice(ReadPasteForX(action.text))); break;
+    default: break;
+    }
+}
+
 void CalculatorForm::stepHistory(void (*perform)())
 {
+    m_notice->hide();
     unsigned function = UnPrefs.function();
     bool shift = UnPrefs.shift();
     perform();
@@ -531,9 +594,20 @@ void CalculatorForm::stepHistory(void (*perform)())
 
 void CalculatorForm::copy()
 {
-    QString text = CopyText();
+    const QString text = QString::fromStdString(CopyText());
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
+}
+
+void CalculatorForm::selectDisplayNumber()
+{
+    const QString text = QString::fromStdString(CopyText());
+    if (text.isEmpty())
+        return;
+    m_display->setNumberSelected(true);
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard->supportsSelection())
+        clipboard->setText(text, QClipboard::Selection);
 }
 
 void CalculatorForm::paste()
@@ -606,8 +680,10 @@ void CalculatorForm::viewUserRegistersForm()
 
 void CalculatorForm::viewTapeForm()
 {
-    if (!m_tapeForm)
+    if (!m_tapeForm) {
         m_tapeForm = new TapeForm(this);
+        connect(m_tapeForm, &TapeForm::resultRecalled, this, &CalculatorForm::auxiliaryKeyHandled);
+    }
     m_tapeForm->updateTape();
     present(m_tapeForm);
 }
@@ -685,8 +761,21 @@ std::map<std::string, SideWindowPlace> CalculatorForm::sidePlaces() const
 
 void CalculatorForm::doPreferencesDialog()
 {
-    PreferencesDialog dialog(this);
-    runDialog(dialog);
+    if (!m_preferencesDialog) {
+        m_preferencesDialog = new PreferencesDialog(this);
+        m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_preferencesDialog, &QDialog::accepted, this, &CalculatorForm::applyPreferences);
+    }
+    present(m_preferencesDialog);
+}
+
+PreferencesDialog* CalculatorForm::preferencesDialog() const
+{
+    return m_preferencesDialog;
+}
+
+void CalculatorForm::applyPreferences()
+{
     showQuickSwitch(Prefs.quickSwitch());
     m_display->setLines(Prefs.twoLineDisplay() ? 2 : 1);
     m_display->setCommaRadix(Prefs.commaRadix());
@@ -716,11 +805,16 @@ void CalculatorForm::doColorsDialog()
 void CalculatorForm::doKeyboardDialog()
 {
     KeyboardDialog dialog(this);
+    const bool wasInteger = IntegerFunctions();
     if (runDialog(dialog) == QDialog::Accepted) {
+        // The User keypad's keys may have become integer keys, or stopped
+        // being them.
+        SettleBase(wasInteger);
         m_keyboard->rebuildBitmaps();
         m_keyboard->update();
         if (m_keysForm)
             m_keysForm->refresh();
+        refreshDisplay();
     }
 }
 
@@ -747,6 +841,26 @@ void CalculatorForm::viewUserGuide()
     if (!m_userGuideForm)
         m_userGuideForm = new UserGuideForm(this);
     present(m_userGuideForm);
+}
+
+bool CalculatorForm::stayOnTop() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void CalculatorForm::setStayOnTop(bool on)
+{
+    if (m_stayOnTopAction->isChecked() != on)
+        m_stayOnTopAction->setChecked(on); // comes back here through toggled
+    if (stayOnTop() == on)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    // A new window flag hides the window until it is shown again.
+    if (shown && !isVisible())
+        show();
+    if (on && shown && !CanKeepWindowsOnTop())
+        showNotice(tr("This desktop cannot keep Tovrin above other windows."));
 }
 
 void CalculatorForm::quit()

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 #include <map>
@@ -29,8 +30,10 @@ class QTimer;
 class QToolBar;
 struct ColorTable;
 
+struct KeyAction;
 class AboutForm;
 class KeysForm;
+class PreferencesDialog;
 class QDialog;
 class RpnStackForm;
 class SideWindow;
@@ -60,6 +63,7 @@ public:
     QAction* redoAction() const { return m_redoAction; }
     QAction* quitAction() const { return m_quitAction; }
     QMenuBar* menus() const { return m_menus; }
+    QAction* stayOnTopAction() const { return m_stayOnTopAction; }
     RpnStackForm* rpnStackForm() const { return m_rpnStackForm; }
     UserRegistersForm* userRegistersForm() const { return m_userRegistersForm; }
     TapeForm* tapeForm() const { return m_tapeForm; }
@@ -74,13 +78,24 @@ public:
     // runs; and the places kept, given before the window is shown.
     std::map<std::string, SideWindowPlace> sidePlaces() const;
     void setSidePlaces(const std::map<std::string, SideWindowPlace>& places) { m_sidePlaces = places; }
-    // The line under the display that tells, for a few seconds, why
-    // something was not done; hidden otherwise.
+    // The open Preferences window, or none.
+    PreferencesDialog* preferencesDialog() const;
+    // The line at the foot of the display that tells, for a few seconds,
+    // why something was not done; hidden otherwise.
     QLabel* notice() const { return m_notice; }
 
-    // Shows the notice line with the text for a few seconds.  It blocks
-    // nothing.
+    // Shows the notice line with the text for a few seconds, or until the
+    // next key.  It blocks nothing and lies over the display, never over
+    // the keys.
     void showNotice(const QString& text);
+
+    // Says in the notice line what the window says when a step of a key
+    // script (KeyScript.h) could not be done: nothing to undo or redo, a
+    // refused paste.
+    void tellNotDone(const KeyAction& action);
+
+    // Whether the window stays above other windows (Options > Stay on Top).
+    bool stayOnTop() const;
 
     void showQuickSwitch(bool on);
     void initQuickSwitch();
@@ -117,7 +132,17 @@ public slots:
     void viewSideWindow(const QString& name);
     void viewScheduleForm();
     void viewCashFlowsForm();
+    // Opens the Preferences as a window beside the calculator (or brings
+    // the open one to the front); its OK applies them.
     void doPreferencesDialog();
+    // Brings the keypad, display and side windows in step with Prefs.
+    void applyPreferences();
+    // Keeps the window above other windows, or not; says so in the notice
+    // line when the window system cannot.
+    void setStayOnTop(bool on);
+    // Selects the number of the display for copying: it shows as selected,
+    // and the window system's selection holds it where there is one.
+    void selectDisplayNumber();
     void doColorsDialog();
     void doKeyboardDialog();
     void doAboutDialog();
@@ -144,17 +169,24 @@ protected:
     // Runs a modal dialog and returns its result.  Overridden by tests so
     // that no modal loop runs.
     virtual int runDialog(QDialog& dialog);
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
     // The Tab chain: the selector (when shown), the keypad, the display.
     void updateTabOrder();
+    // What the notice line says when there is nothing to undo or redo.
+    static QString NothingToUndo();
+    static QString NothingToRedo();
     // Performs an undo or redo step and brings the keypad in step with it.
     void stepHistory(void (*perform)());
     void refreshDisplay();
     // Undo and Redo are available only when there is a step to take.
     void updateHistoryActions();
     void clearKeypadHighlight();
+    // Puts the notice over the foot of the display, in a font small enough
+    // that all of it fits there.
+    void placeNotice();
     // Brings the display and keypad in step after a key of another window.
     void auxiliaryKeyHandled();
     // Shows an auxiliary window at its natural size and in front.
@@ -174,6 +206,7 @@ private:
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_stayOnTopAction = nullptr;
     AboutForm* m_aboutForm = nullptr;
     KeysForm* m_keysForm = nullptr;
     UserGuideForm* m_userGuideForm = nullptr;
@@ -184,4 +217,5 @@ private:
     TapeForm* m_tapeForm = nullptr;
     QList<SideWindow*> m_sideWindows;
     std::map<std::string, SideWindowPlace> m_sidePlaces;
+    QPointer<PreferencesDialog> m_preferencesDialog;
 };

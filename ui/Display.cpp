@@ -108,23 +108,31 @@ void Display::paintEvent(QPaintEvent*)
 }
 
 void Display::displayFormatted(const QRect& rect, double value, uint16_t label, bool plain,
-                               uint16_t labelIndex, bool highlighted)
+                               uint16_t labelIndex, bool highlighted, bool selected)
 {
     char text[FormatBufferSize];
     if (FormatNumber(value, label, text, plain) != FormatOk) {
         displayMessage(rect, GetString(LabelError));
         return;
     }
-    displayNumber(rect, label, text, labelIndex, highlighted);
+    displayNumber(rect, label, text, labelIndex, highlighted, selected);
 }
 
-void Display::displayReg(const QRect& rect, int level)
+void Display::displayReg(const QRect& rect, int level, bool selected)
 {
     if (level < 0 || level >= StackLevels)
         return;
     bool plain = level == 0 && UnPrefs.entering();
     displayFormatted(rect, UnPrefs.stack[level], UnPrefs.stackLabel[level], plain,
-                     UnPrefs.stackLabelIndex[level], false);
+                     UnPrefs.stackLabelIndex[level], false, selected);
+}
+
+void Display::setNumberSelected(bool on)
+{
+    if (on == m_numberSelected)
+        return;
+    m_numberSelected = on;
+    update();
 }
 
 void Display::displayUserReg(const QRect& rect, int reg)
@@ -211,7 +219,7 @@ QString Display::numberText(const char* text) const
 }
 
 void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
-                            bool highlighted)
+                            bool highlighted, bool selected)
 {
     QPainter painter(this);
     QColor background = palette().color(backgroundRole());
@@ -231,8 +239,18 @@ void Display::displayNumber(const QRect& rect, uint16_t labelId, const char* tex
     const QString shown = numberText(text);
     const QFont font = fittedFont(m_numberFont, shown, room);
     painter.setFont(font);
-    painter.drawText(rect.adjusted(0, 0, -rightMargin(m_numberFont), 0),
-                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    const QRect line = rect.adjusted(0, 0, -rightMargin(m_numberFont), 0);
+    if (selected && m_numberSelected) {
+        // The number's own box in the colours of a text selection.
+        const QFontMetricsF metrics(font);
+        const qreal pad = metrics.averageCharWidth() / 4;
+        const qreal width = metrics.horizontalAdvance(shown) + 2 * pad;
+        const qreal height = std::min<qreal>(metrics.height(), rect.height());
+        const QRectF box(line.right() + 1 + pad - width, rect.top() + (rect.height() - height) / 2, width, height);
+        painter.fillRect(box, palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(QPalette::HighlightedText));
+    }
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 
 bool Display::displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex,
@@ -303,6 +321,12 @@ void Display::mouseReleaseEvent(QMouseEvent* event)
         emit displayTapped(m_index, point.x(), width());
     m_pressed = false;
     setHighlighted(false);
+}
+
+void Display::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(m_index);
 }
 
 void Display::setLineFontSize(int points)

@@ -32,6 +32,9 @@ public:
     bool getShowAll() const { return m_showAll; }
     void setLandscape(bool on) { m_landscape = on; }
     bool getLandscape() const { return m_landscape; }
+    // The number shows as selected for copying (a double click selects it).
+    void setNumberSelected(bool on);
+    bool getNumberSelected() const { return m_numberSelected; }
 
     virtual bool getAutoHighlight() const { return m_autoHighlight; }
     // Paints the whole widget; called by paintEvent.
@@ -74,11 +77,12 @@ public:
     static int rightMargin(const QFont& font);
 
     // The painting operations; valid while the widget paints itself.
-    void displayReg(const QRect& rect, int level);
+    // `selected`: the number shows as selected when the widget's number is.
+    void displayReg(const QRect& rect, int level, bool selected = false);
     void displayUserReg(const QRect& rect, int reg);
     void displayValue(const QRect& rect, double value);
     void displayNumber(const QRect& rect, uint16_t labelId, const char* text, uint16_t labelIndex,
-                       bool highlighted);
+                       bool highlighted, bool selected = false);
     // Also gives the width left to the right of the label, when asked.
     bool displayLabel(QPainter& painter, const QRect& rect, uint16_t labelId, uint16_t labelIndex,
                       qreal* room = nullptr);
@@ -88,6 +92,8 @@ public:
 signals:
     // The widget's index, the x of the release point and the widget width.
     void displayTapped(int index, int x, int width);
+    // A double click: the widget's index.
+    void doubleClicked(int index);
 
 protected:
     // Sets the number and message fonts; the owner sizes them.
@@ -100,6 +106,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
     // The texts of a value as displayFormatted draws it, and of its label.
     void valueTexts(double value, uint16_t label, bool plain, uint16_t labelIndex, QString& number,
@@ -108,7 +115,7 @@ protected:
 private:
     // Paints a formatted value or, when it has no text, "error".
     void displayFormatted(const QRect& rect, double value, uint16_t label, bool plain,
-                          uint16_t labelIndex, bool highlighted);
+                          uint16_t labelIndex, bool highlighted, bool selected = false);
 
     int m_index;
     int m_lines = 1;
@@ -117,6 +124,7 @@ private:
     bool m_commaRadix = false;
     bool m_showAll = false;
     bool m_landscape = false;
+    bool m_numberSelected = false;
     QFont m_numberFont;
     QFont m_messageFont;
     bool m_pressed = false;

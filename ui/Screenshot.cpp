@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/State.h"
 #include "engine/KeyScript.h"
+#include "engine/ProgrammerBase.h"
 #include "engine/Reset.h"
 #include "engine/Undo.h"
 #include "ui/CalculatorForm.h"
 #include "ui/Screenshot.h"
 #include "ui/SideWindow.h"
+#include "ui/Startup.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/ColorsDialog.h"
 #include "ui/dialogs/KeyboardDialog.h"
@@ -18,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 
 #include <charconv>
 #include <cstdio>
@@ -179,14 +182,18 @@ bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options)
 int RenderScreenshot(const ScreenshotOptions& options)
 {
     ResetCalculator();
+    FirstStartFromLocale(QLocale::system());
     Prefs.setRpnInput(options.input == QLatin1String("rpn"));
     Prefs.setPrecedenceInput(options.input == QLatin1String("precedence"));
-    UnPrefs.setFunction(unsigned(options.function));
+    SelectFunction(unsigned(options.function));
     std::vector<KeyAction> actions;
     std::string bad;
     ReadKeyScript(options.press.toStdString(), actions, bad);
+    // The last step that could not be done is told in the notice line, as
+    // the window tells it.
+    const KeyAction* notDone = nullptr;
     for (const KeyAction& action : actions)
-        PerformKeyAction(action);
+        notDone = PerformKeyAction(action).empty() ? notDone : &action;
 
     CalculatorForm window(nullptr, nullptr, Qt::Window);
     window.resize(options.size);
@@ -197,6 +204,10 @@ int RenderScreenshot(const ScreenshotOptions& options)
         QCoreApplication::sendEvent(&window, &press);
     }
     QCoreApplication::processEvents();
+    if (notDone) {
+        window.tellNotDone(*notDone);
+        QCoreApplication::processEvents();
+    }
 
     QWidget* shown = &window;
     std::unique_ptr<QWidget> other = MakeWindow(options.window, &window);

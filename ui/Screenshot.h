@@ -38,8 +38,11 @@ bool PrepareScreenshotPlatform(int argc, char** argv);
 // standard error otherwise.
 bool ParseScreenshotOptions(const QStringList& args, ScreenshotOptions* options);
 
-// Renders the window of a first start (the function and input mode chosen,
-// the keys pressed, then the keys typed) into the PNG file; reads and writes no settings.
+// Renders the window of a first start (with the decimal mark of the user's
+// locale, the function and input mode chosen, the keys pressed, then the
+// keys typed) into the PNG file; a pressed step that could not be done
+// (Undo with nothing to undo) is told in the notice line.  Reads and
+// writes no settings.
 // Returns the process exit code.
 int RenderScreenshot(const ScreenshotOptions& options);
 

@@ -3,9 +3,11 @@
 #include "engine/Undo.h"
 #include "platform/Config.h"
 #include "storage/Preferences.h"
+#include "ui/CalculatorForm.h"
 #include "ui/Startup.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,17 +22,31 @@ struct Startup {
 
 } // namespace
 
-bool AskEnableRpn()
+void AskInputMode(CalculatorForm* window)
 {
-    QMessageBox box(QMessageBox::Information, Startup::tr("Input Method"),
+    QMessageBox box(QMessageBox::Question, Startup::tr("Choose how to type calculations"),
                     Startup::tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default."
-                                "\n\nThis setting can be\nchanged at any time in\nthe Preferences dialog."));
+                                "\n\nThis setting can be\nchanged at any time in\nthe Preferences dialog."),
+                    QMessageBox::NoButton, window);
     QPushButton* ok = box.addButton(Startup::tr("OK"), QMessageBox::AcceptRole);
     QPushButton* rpn = box.addButton(Startup::tr("Enable RPN"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(rpn);
     box.exec();
-    return box.clickedButton() != ok;
+    if (box.clickedButton() == ok)
+        return;
+    Prefs.setRpnInput(true);
+    Prefs.setPrecedenceInput(false);
+    PrefsChanged = 1;
+    window->applyPreferences();
+}
+
+void FirstStartFromLocale(const QLocale& locale)
+{
+    if (locale.decimalPoint() == QLatin1String(",")) {
+        Prefs.setCommaRadix(true);
+        PrefsChanged = 1;
+    }
 }
 
 QString UserSettingsFile()
@@ -42,11 +58,9 @@ bool StartCalculator(const QString& settingsFile, SettingsDamage* damage)
 {
     SettingsDamage found;
     const bool held = GetPreferences(settingsFile.isEmpty() ? UserSettingsFile() : settingsFile, &found);
-    // A file that is refused keeps no answer: it is not asked.
-    if (!held && !found.refused() && AskEnableRpn()) {
-        Prefs.setRpnInput(true);
-        PrefsChanged = 1;
-    }
+    // The numbers' locale: LC_ALL, LC_NUMERIC or LANG.
+    if (!held)
+        FirstStartFromLocale(QLocale::system());
     InitializeUndo();
     if (damage)
         *damage = found;

@@ -7,17 +7,25 @@
 
 #include <QString>
 
+class CalculatorForm;
+class QLocale;
 class QWidget;
 
 // The path of the user's own settings file.
 QString UserSettingsFile();
 
 // Loads the state records from the settings file (the user's own when
-// `settingsFile` is empty), asks on the very first start whether to enable
-// RPN (not when the file was refused), and prepares undo.  Returns true
-// when the file already held the preferences.  With `damage`, what was
-// wrong with the file (SettingsDamage.h).
+// `settingsFile` is empty), gives a very first start the user's decimal
+// mark (FirstStartFromLocale), and prepares undo.  Returns true when the
+// file already held the preferences; when it did not, and it was not
+// refused, the window asks AskInputMode once it is shown.  With `damage`,
+// what was wrong with the file (SettingsDamage.h).
 bool StartCalculator(const QString& settingsFile = QString(), SettingsDamage* damage = nullptr);
+
+// The preferences a first start takes from the user's locale: the comma
+// radix (commaRadix) when the locale writes numbers with a decimal comma.
+// Once the preferences are saved they rule.
+void FirstStartFromLocale(const QLocale& locale);
 
 // Tells once, in a box beside `window` that blocks nothing, what start-up
 // found wrong with the settings file: that it could not be read cleanly and
@@ -34,8 +42,9 @@ void TellUnlockedSettings(QWidget* window, const InstanceLock& lock, InstanceLoc
 // file does not answer, before this start ends.
 void TellSettingsInUse(const QString& settingsFile);
 
-// The first start's question; true when the answer is "Enable RPN".
-bool AskEnableRpn();
+// The first start's question, over the calculator's window: how to type
+// calculations.  "Enable RPN" sets RPN input and the window follows.
+void AskInputMode(CalculatorForm* window);
 
 // Saves the state records.  When the settings file cannot be written the
 // user is told why, in a box naming the file when `tellUser`, else on the

@@ -35,6 +35,7 @@ WindowPlace TakeWindowPlace(const CalculatorForm& window)
     place.registersOpen = window.userRegistersForm() && window.userRegistersForm()->isVisible();
     place.tapeOpen = window.tapeForm() && window.tapeForm()->isVisible();
     place.sideWindows = window.sidePlaces();
+    place.stayOnTop = window.stayOnTop();
     return place;
 }
 
@@ -72,6 +73,7 @@ void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QLi
     if (place.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
     window->setSidePlaces(place.sideWindows);
+    window->setStayOnTop(place.stayOnTop);
 }
 
 void ReopenSideWindows(CalculatorForm* window, const WindowPlace& place)

@@ -11,8 +11,8 @@
 
 class CalculatorForm;
 
-// The window's size and position (its normal ones while maximized), and
-// which side windows are open.
+// The window's size and position (its normal ones while maximized),
+// whether it stays on top, and which side windows are open.
 WindowPlace TakeWindowPlace(const CalculatorForm& window);
 
 // Takes the window's place at once, and again when the application is
@@ -33,8 +33,8 @@ private:
 };
 
 // Gives the window, before it is shown, the size and position of `place`,
-// moved onto one of `screens` when need be, and the places its side windows
-// are to open at.
+// moved onto one of `screens` when need be, its staying on top, and the
+// places its side windows are to open at.
 void GiveWindowPlace(CalculatorForm* window, const WindowPlace& place, const QList<QRect>& screens);
 
 // Opens the side windows of `place`, once the window is shown.

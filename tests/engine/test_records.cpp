@@ -122,9 +122,12 @@ TEST(Records, ResetsGiveTheFirstStartState)
     ResetPrefs();
     EXPECT_EQ(int(Prefs.version), 4);
     EXPECT_EQ(int(Prefs.stackSize), 4);
-    EXPECT_EQ(Prefs.flags12, 0x51);
-    EXPECT_EQ(Prefs.flags13, 0x40);
+    EXPECT_EQ(Prefs.flags12, 0x5D);
+    EXPECT_EQ(Prefs.flags13, 0x5B);
     EXPECT_TRUE(Prefs.hundredRegisters());
+    EXPECT_EQ(Prefs.leftTapAction(), unsigned(TapNothing));
+    EXPECT_EQ(Prefs.centerTapAction(), unsigned(TapNothing));
+    EXPECT_EQ(Prefs.rightTapAction(), unsigned(TapNothing));
     EXPECT_EQ(Prefs.integerSize(), 5u);
 
     ResetRegs();

@@ -10,7 +10,9 @@
 #include "ui/AdvancedDisplay.h"
 #include "ui/AdvancedKeyboard.h"
 #include "format/Format.h"
+#include "platform/WindowSystem.h"
 #include "ui/CalculatorForm.h"
+#include "ui/dialogs/PreferencesDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -234,17 +236,83 @@ private slots:
         QCOMPARE(CalculatorForm::DisplayTapAction(x, 240), action);
     }
 
-    void nothingToUndoOrRedo()
+    // A click on the display does nothing after a first start; a stored
+    // action keeps what it meant, the Preferences included, which open as
+    // a window beside the calculator.
+    void displayClicks_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("first start") << -1 << "";
+        QTest::newRow("stored Preferences") << 0 << "Preferences";
+        QTest::newRow("stored RPN Stack") << 3 << "RPN Stack";
+        QTest::newRow("stored Nothing") << 6 << "";
+        QTest::newRow("damaged") << 7 << "Preferences";
+    }
+
+    void displayClicks()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, opened);
+        if (stored >= 0)
+            Prefs.setLeftTapAction(unsigned(stored));
+        TestForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(form.display(), Qt::LeftButton, {}, QPoint(5, 5));
+        QStringList shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &form && window->isVisible())
+                shown << window->windowTitle();
+        QCOMPARE(shown.join(','), opened);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        if (PreferencesDialog* preferences = form.preferencesDialog())
+            preferences->close();
+    }
+
+    // A double click selects the display's number for copying; the next
+    // key ends the selection.
+    void doubleClickSelectsTheNumber()
     {
         TestForm form;
-        form.undo();
-        form.redo();
-        QCOMPARE(form.boxes.size(), 2);
-        QCOMPARE(form.boxes[0].caption, QString("Nothing to Undo"));
-        QCOMPARE(form.boxes[0].text, QString("There are no\noperations to be\nundone."));
-        QCOMPARE(form.boxes[1].caption, QString("Nothing to Redo"));
-        QCOMPARE(form.boxes[1].text, QString("There are no undo\nactions to be redone."));
-        QCOMPARE(double(UnPrefs.stack[0]), 0.0);
+        form.show();
+        Type(&form, "1234.5=");
+        QSignalSpy taps(form.display(), &Display::displayTapped);
+        QTest::mouseClick(form.display(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseDClick(form.display(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(form.display(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(taps.count(), 1);
+        QVERIFY(form.display()->getNumberSelected());
+        if (QApplication::clipboard()->supportsSelection())
+            QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), QString("1234.5"));
+        Type(&form, "+");
+        QVERIFY(!form.display()->getNumberSelected());
+    }
+
+    // Nothing to undo or redo: the notice line says so, no box takes the
+    // keys, and the keys typed next count.
+    void nothingToUndoOrRedo_data()
+    {
+        QTest::addColumn<bool>("redo");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("undo") << false << "Nothing to undo.";
+        QTest::newRow("redo") << true << "Nothing to redo.";
+    }
+
+    void nothingToUndoOrRedo()
+    {
+        QFETCH(bool, redo);
+        QFETCH(QString, notice);
+        CalculatorForm form;
+        form.show();
+        QTest::keyClick(&form, redo ? Qt::Key_Y : Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(form.notice()->isVisible());
+        QCOMPARE(form.notice()->text(), notice);
+        QVERIFY(!(redo ? form.redoAction() : form.undoAction())->isEnabled());
+        Type(&form, "5+5=");
+        QCOMPARE(double(UnPrefs.stack[0]), 10.0);
+        QVERIFY(form.notice()->isHidden());
     }
 
     void undoAndRedoKeys()
@@ -278,8 +346,8 @@ private slots:
         QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(enabled(), qMakePair(false, true));
-        QCOMPARE(form.boxes.size(), 1);
-        QCOMPARE(form.boxes[0].caption, QString("Nothing to Undo"));
+        QVERIFY(form.boxes.isEmpty());
+        QCOMPARE(form.notice()->text(), QString("Nothing to undo."));
     }
 
     // Quit ends the event loop with code 0, on which the calculator saves
@@ -310,21 +378,6 @@ private slots:
         QCOMPARE(items, QStringList({"Copy Ctrl+C", "Paste Ctrl+V"}));
     }
 
-    void realUndoBoxCloses()
-    {
-        CalculatorForm form;
-        bool seen = false;
-        QTimer::singleShot(0, [&seen] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box) {
-                seen = box->windowTitle() == QLatin1String("Nothing to Undo");
-                box->accept();
-            }
-        });
-        form.undo();
-        QVERIFY(seen);
-    }
-
     void clipboardRoundTrips_data()
     {
         QTest::addColumn<int>("base");
@@ -335,22 +388,25 @@ private slots:
         QTest::newRow("fraction") << 0 << false << 0.5 << "0.5";
         QTest::newRow("large decimal") << 0 << false << 1234567.5 << "1234567.5";
         QTest::newRow("comma radix") << 0 << true << 1234567.5 << "1234567,5";
-        QTest::newRow("hex word") << 3 << false << double(0x12345) << "0001 2345";
-        QTest::newRow("hex minus one") << 3 << false << -1.0 << "FFFF FFFF";
-        QTest::newRow("binary word") << 1 << false << double(0x12345) << "00000001 00100011 01000101";
-        QTest::newRow("binary minus one") << 1 << false << -1.0 << "11111111 11111111 11111111 11111111";
-        QTest::newRow("binary short") << 1 << false << 300.0 << "00000001 00101100";
+        QTest::newRow("hex word") << 3 << false << double(0x12345) << "00012345";
+        QTest::newRow("hex minus one") << 3 << false << -1.0 << "FFFFFFFF";
+        QTest::newRow("hex zero") << 3 << true << 0.0 << "0";
+        QTest::newRow("binary word") << 1 << false << double(0x12345) << "000000010010001101000101";
+        QTest::newRow("binary minus one") << 1 << false << -1.0 << "11111111111111111111111111111111";
+        QTest::newRow("binary short") << 1 << false << 300.0 << "0000000100101100";
+        QTest::newRow("binary zero") << 1 << false << 0.0 << "0";
         QTest::newRow("octal") << 2 << true << 511.0 << "777";
     }
 
     // What copy puts on the clipboard: the radix mark of the preferences,
-    // no grouping; pasted, it gives the same value.
+    // no grouping in any base; pasted, it gives the same value.
     void clipboardRoundTrips()
     {
         QFETCH(int, base);
         QFETCH(bool, comma);
         QFETCH(double, value);
         QFETCH(QString, copied);
+        UnPrefs.setFunction(FunctionProgrammer);
         UnPrefs.setBase(unsigned(base));
         Prefs.setCommaRadix(comma);
         StoreX(value);
@@ -377,6 +433,7 @@ private slots:
                 Prefs.setCommaRadix(setting % 2);
                 Prefs.setDisplayFormat(formats[setting / 2 % 4][0]);
                 Prefs.setDigits(formats[setting / 2 % 4][1]);
+                UnPrefs.setFunction(FunctionProgrammer);
                 UnPrefs.setBase(unsigned(setting / 8 % 4));
                 Prefs.setIntegerSize(unsigned(setting / 32));
                 StoreX(value);
@@ -395,6 +452,48 @@ private slots:
                     QVERIFY2(double(UnPrefs.stack[0]) == x, where.constData());
             }
         }
+    }
+
+    // The notice lies inside the display, never over a key, with texts of
+    // every length at the smallest and the usual size, in one or two
+    // display lines.
+    void noticeKeepsOffTheKeys_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("twoLines");
+        const QString english = "Not pasted: the clipboard holds no single number.";
+        const QString german = "Nicht eingefügt: Die Zwischenablage enthält nicht genau eine Zahl, sondern etwas "
+                               "anderes, das sich nicht als Zahl lesen lässt.";
+        const QString french = "Rien n’a été collé : le presse-papiers ne contient pas un seul nombre, mais un texte "
+                               "qui ne se lit pas comme un nombre.";
+        for (const QString& text : {english, german, french}) {
+            const QString language = text == english ? "en" : text == german ? "de" : "fr";
+            QTest::newRow(qPrintable(language + " smallest")) << text << QSize(1, 1) << false;
+            QTest::newRow(qPrintable(language + " usual")) << text << QSize(360, 560) << false;
+            QTest::newRow(qPrintable(language + " two lines")) << text << QSize(1, 1) << true;
+        }
+    }
+
+    void noticeKeepsOffTheKeys()
+    {
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        QFETCH(bool, twoLines);
+        Prefs.setTwoLineDisplay(twoLines);
+        TestForm form;
+        form.resize(size.expandedTo(form.minimumSizeHint()));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.showNotice(text);
+        QLabel* notice = form.notice();
+        const QRect shown = notice->geometry();
+        QVERIFY2(form.display()->geometry().contains(shown), qPrintable(QString("%1,%2 %3x%4").arg(shown.x())
+                                                                           .arg(shown.y()).arg(shown.width())
+                                                                           .arg(shown.height())));
+        QVERIFY(!shown.intersects(form.keyboard()->geometry()));
+        // All of the text fits.
+        QVERIFY(notice->heightForWidth(shown.width()) <= shown.height());
     }
 
     void pasteTexts_data()
@@ -492,6 +591,20 @@ private slots:
         QVERIFY(!form.keyboard()->getShifted());
     }
 
+    // Options > Stay on Top keeps the window above the others, and says
+    // so when the window system cannot (as offscreen).
+    void stayOnTop()
+    {
+        TestForm form;
+        form.show();
+        QVERIFY(form.stayOnTopAction()->isCheckable());
+        form.stayOnTopAction()->trigger();
+        QVERIFY(form.stayOnTop() && form.isVisible());
+        QCOMPARE(form.notice()->isVisible(), !CanKeepWindowsOnTop());
+        form.stayOnTopAction()->trigger();
+        QVERIFY(!form.stayOnTop() && form.isVisible());
+    }
+
     void menus()
     {
         TestForm form;
@@ -507,8 +620,8 @@ private slots:
         QCOMPARE(titles, QStringList({"Calculator", "Edit", "Options", "Help"}));
         QCOMPARE(items, QStringList({"RPN Stack...", "User Registers...", "Tape...", "Statistics Data...",
                                      "Loan Schedule...", "Cash Flows...", "-", "Quit", "Undo", "Redo", "-",
-                                     "Copy", "Paste", "Preferences...", "Colors...", "Keyboard...", "User Guide", "Keys",
-                                     "-", "About Tovrin..."}));
+                                     "Copy", "Paste", "Preferences...", "Colors...", "Keyboard...", "-", "Stay on Top",
+                                     "User Guide", "Keys", "-", "About Tovrin..."}));
     }
 };
 

@@ -59,12 +59,14 @@ private slots:
     {
         PreferencesDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("Preferences"));
-        QVERIFY(dialog.isModal());
+        // A window beside the calculator: it blocks nothing.
+        QVERIFY(!dialog.isModal());
         QCOMPARE(combo(dialog, "digits")->count(), 14);
         QCOMPARE(combo(dialog, "digits")->itemText(0), QString("All"));
         QCOMPARE(combo(dialog, "digits")->itemText(13), QString("12"));
-        QCOMPARE(combo(dialog, "tapAction")->itemText(4), QString("User Registers"));
-        QCOMPARE(combo(dialog, "tapAction")->itemText(5), QString("Tape"));
+        QCOMPARE(combo(dialog, "tapAction")->itemText(0), QString("Nothing"));
+        QCOMPARE(combo(dialog, "tapAction")->itemText(5), QString("User Registers"));
+        QCOMPARE(combo(dialog, "tapAction")->itemText(6), QString("Tape"));
         QCOMPARE(combo(dialog, "integer")->itemText(3), QString("16-bit signed"));
         QCOMPARE(radio(dialog, "center")->text(), QString("&Center"));
         QCOMPARE(check(dialog, "twoLineDisplay")->text(), QString("&2-line Display"));
@@ -203,10 +205,10 @@ private slots:
         Prefs.setRightTapAction(2);
         PreferencesDialog dialog;
         QVERIFY(radio(dialog, "left")->isChecked());
-        QCOMPARE(combo(dialog, "tapAction")->currentIndex(), 0);
+        QCOMPARE(combo(dialog, "tapAction")->currentText(), QString("Preferences"));
         combo(dialog, "tapAction")->setCurrentText("Colors");
         radio(dialog, "right")->click();
-        QCOMPARE(combo(dialog, "tapAction")->currentIndex(), 2);
+        QCOMPARE(combo(dialog, "tapAction")->currentText(), QString("Keyboard"));
         combo(dialog, "tapAction")->setCurrentText("RPN Stack");
         radio(dialog, "center")->click();
         QCOMPARE(combo(dialog, "tapAction")->currentText(), QString("User Registers"));
@@ -218,16 +220,32 @@ private slots:
         QCOMPARE(Prefs.rightTapAction(), 3u);
     }
 
-    // The shown third's action is kept without clicking another button.
+    // The shown third's action is kept without clicking another button;
+    // "Nothing", a first start's action, is listed first.
     void tapActionOfSelectedThird()
     {
         PreferencesDialog dialog;
+        QCOMPARE(combo(dialog, "tapAction")->currentText(), QString("Nothing"));
         radio(dialog, "center")->click();
-        combo(dialog, "tapAction")->setCurrentIndex(2);
+        combo(dialog, "tapAction")->setCurrentText("Keyboard");
         accept(dialog);
-        QCOMPARE(Prefs.leftTapAction(), 0u);
-        QCOMPARE(Prefs.centerTapAction(), 2u);
-        QCOMPARE(Prefs.rightTapAction(), 0u);
+        QCOMPARE(Prefs.leftTapAction(), unsigned(TapNothing));
+        QCOMPARE(Prefs.centerTapAction(), unsigned(TapKeyboard));
+        QCOMPARE(Prefs.rightTapAction(), unsigned(TapNothing));
+    }
+
+    // OK applies only the controls the user changed: what keys changed
+    // while the window was open stays.
+    void okKeepsWhatKeysChanged()
+    {
+        PreferencesDialog dialog;
+        combo(dialog, "digits")->setCurrentText("2");
+        Prefs.setDisplayFormat(FormatScientific); // by keys, meanwhile
+        Prefs.setCommaRadix(true);
+        accept(dialog);
+        QCOMPARE(Prefs.displayFormat(), unsigned(FormatScientific));
+        QVERIFY(Prefs.commaRadix());
+        QCOMPARE(Prefs.digits(), 3u);
     }
 
     void acceptUnchangedKeepsEveryField()

@@ -5,8 +5,10 @@
 #include "engine/Reset.h"
 #include "ui/CalculatorForm.h"
 #include "ui/SimpleKeyboard.h"
+#include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/RpnStackForm.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -30,17 +32,6 @@ RpnStackDisplay* LineAt(RpnStackPane* pane, int row)
     auto* grid = qobject_cast<QGridLayout*>(pane->layout());
     return qobject_cast<RpnStackDisplay*>(grid->itemAtPosition(row, 1)->widget());
 }
-
-// A main window whose preferences dialog, instead of running, sets a
-// bigger stack.
-class DeepeningForm : public CalculatorForm {
-protected:
-    int runDialog(QDialog&) override
-    {
-        Prefs.stackSize = 12;
-        return QDialog::Accepted;
-    }
-};
 
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
@@ -169,7 +160,7 @@ private slots:
     // there and the stack size chosen in the preferences.
     void followsTheMainWindow()
     {
-        DeepeningForm calculator;
+        CalculatorForm calculator;
         calculator.show();
         calculator.viewRpnStackForm();
         RpnStackForm* form = calculator.rpnStackForm();
@@ -179,6 +170,10 @@ private slots:
         calculator.handleButton(KeyDigit5);
         QTRY_VERIFY(counter.paints > 0);
         calculator.doPreferencesDialog();
+        PreferencesDialog* preferences = calculator.preferencesDialog();
+        QVERIFY(preferences && preferences->isVisible());
+        preferences->findChild<QComboBox*>("stack")->setCurrentText("12");
+        preferences->accept();
         QCOMPARE(form->getLines(), 12);
     }
 

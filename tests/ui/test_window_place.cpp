@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's place across runs: size, position and side windows
-// kept in a group of their own, a damaged group reported with what still
+// The main window's place across runs: size, position, staying on top and
+// side windows kept in a group of their own, a damaged group reported with what still
 // reads kept, and a position off every screen brought back onto one.
 #include "engine/Reset.h"
 #include "platform/Config.h"
@@ -13,6 +13,7 @@
 #include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/UserRegistersForm.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,7 +42,8 @@ private slots:
         QCOMPARE(PlaceOnScreen(window, screens), placed);
     }
 
-    // Size, position and the open side windows come back at the next start.
+    // Size, position, staying on top and the open side windows come back
+    // at the next start.
     void placeSurvivesRestart()
     {
         QTemporaryDir dir;
@@ -56,6 +58,7 @@ private slots:
             form.viewRpnStackForm();
             form.viewTapeForm();
             form.viewStatisticsForm();
+            form.stayOnTopAction()->trigger();
             // Quitting closes the window; the side windows still count as open.
             form.close();
             const WindowPlace place = TakeWindowPlace(form);
@@ -63,6 +66,7 @@ private slots:
             QVERIFY(!place.registersOpen);
             QVERIFY(place.tapeOpen);
             QVERIFY(place.sideWindows.at("statistics").open);
+            QVERIFY(place.stayOnTop);
             KeepWindowPlace(place);
             QVERIFY(SavePreferences(file));
         }
@@ -74,6 +78,7 @@ private slots:
         CalculatorForm form;
         GiveWindowPlace(&form, place, screens);
         QCOMPARE(form.geometry(), geometry);
+        QVERIFY(form.stayOnTop() && form.stayOnTopAction()->isChecked());
         form.show();
         ReopenSideWindows(&form, place);
         QVERIFY(form.rpnStackForm() && form.rpnStackForm()->isVisible());
@@ -110,11 +115,12 @@ private slots:
         const struct {
             const char* entry;
             int width;
-            bool registers, tape;
-        } cases[] = {{"x=abc", 0, false, true}, {"width=0", 0, false, true}, {"y=", 0, false, true},
-                     {"registers=2", 300, false, true}, {"tape=2", 300, false, false}};
+            bool registers, tape, stayOnTop;
+        } cases[] = {{"x=abc", 0, false, true, true},        {"width=0", 0, false, true, true},
+                     {"y=", 0, false, true, true},           {"registers=2", 300, false, true, true},
+                     {"tape=2", 300, false, false, true},    {"stayOnTop=on", 300, false, true, false}};
         for (const auto& c : cases) {
-            KeepWindowPlace({10, 20, 300, 400, false, false, false, true});
+            KeepWindowPlace({10, 20, 300, 400, false, false, false, true, true});
             QVERIFY(SavePreferences(file));
             {
                 Config config(file, Config::File);
@@ -128,6 +134,7 @@ private slots:
             QCOMPARE(place.width, c.width);
             QCOMPARE(place.registersOpen, c.registers);
             QCOMPARE(place.tapeOpen, c.tape);
+            QCOMPARE(place.stayOnTop, c.stayOnTop);
         }
     }
 

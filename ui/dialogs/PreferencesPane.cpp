@@ -19,7 +19,20 @@ namespace {
 constexpr unsigned FormatOfItem[4] = {FormatGeneral, FormatFixed, FormatScientific, FormatEngineering};
 constexpr int ItemOfFormat[4] = {0, 2, 3, 1};
 
-constexpr int TapActionCount = 6;
+// The tap-action combo box lists "Nothing" first, then the windows in the
+// order of their stored values.
+constexpr int TapActionCount = 7;
+unsigned ActionOfItem(int item)
+{
+    return item <= 0 ? unsigned(TapNothing) : unsigned(item - 1);
+}
+int ItemOfAction(unsigned action)
+{
+    // Values beyond the list come only from a damaged file and open the
+    // Preferences.
+    return action == TapNothing ? 0 : action < TapNothing ? int(action) + 1 : 1;
+}
+
 constexpr int IntegerSizeCount = 6;
 constexpr int StackSizeCount = 5;
 
@@ -54,8 +67,8 @@ PreferencesPane::PreferencesPane(QWidget* parent) : QWidget(parent)
         thirdGroup_->addButton(thirds_[third], third);
     }
     connect(thirdGroup_, &QButtonGroup::idClicked, this, &PreferencesPane::tapSelected);
-    tapAction_ = addCombo("tapAction", {tr("Preferences"), tr("Colors"), tr("Keyboard"), tr("RPN Stack"),
-                                        tr("User Registers"), tr("Tape")});
+    tapAction_ = addCombo("tapAction", {tr("Nothing"), tr("Preferences"), tr("Colors"), tr("Keyboard"),
+                                        tr("RPN Stack"), tr("User Registers"), tr("Tape")});
     integer_ = addCombo("integer", {tr("8-bit unsigned"), tr("8-bit signed"), tr("16-bit unsigned"),
                                     tr("16-bit signed"), tr("32-bit unsigned"), tr("32-bit signed")});
     input_ = addCombo("input", {tr("Simple"), tr("Precedence"), tr("RPN")});
@@ -126,7 +139,7 @@ void PreferencesPane::load()
     tapActions_[2] = Prefs.rightTapAction();
     selectedThird_ = 0;
     thirds_[0]->setChecked(true);
-    tapAction_->setCurrentIndex(ItemOf(tapActions_[0], TapActionCount));
+    tapAction_->setCurrentIndex(ItemOfAction(tapActions_[0]));
 
     integer_->setCurrentIndex(ItemOf(Prefs.integerSize(), IntegerSizeCount));
     input_->setCurrentIndex(Prefs.rpnInput() ? 2 : Prefs.precedenceInput() ? 1 : 0);
@@ -137,38 +150,74 @@ void PreferencesPane::load()
     stickyShift_->setChecked(Prefs.stickyShift());
     twoLineDisplay_->setChecked(Prefs.twoLineDisplay());
     commaRadix_->setChecked(Prefs.commaRadix());
+
+    // The stored values as items; a value no item shows (only a damaged
+    // file holds one) counts as changed, so that OK puts the shown item in
+    // its place.
+    auto stored = [](unsigned value, int count) { return value < unsigned(count) ? int(value) : -1; };
+    const unsigned stack = Prefs.stackSize;
+    loaded_ = shown();
+    loaded_.digits = stored(Prefs.digits(), digits_->count());
+    loaded_.integer = stored(Prefs.integerSize(), IntegerSizeCount);
+    loaded_.stack = stack % 4 == 0 ? stored(stack / 4 - 1, StackSizeCount) : -1;
+    for (int third = 0; third < 3; ++third)
+        loaded_.tapActions[third] = tapActions_[third];
+}
+
+PreferencesPane::Shown PreferencesPane::shown() const
+{
+    Shown now{format_->currentIndex(),
+              digits_->currentIndex(),
+              integer_->currentIndex(),
+              input_->currentIndex(),
+              stack_->currentIndex(),
+              {tapActions_[0], tapActions_[1], tapActions_[2]},
+              {quickSwitch_->isChecked(), hundredRegisters_->isChecked(), stickyShift_->isChecked(),
+               twoLineDisplay_->isChecked(), commaRadix_->isChecked()}};
+    if (selectedThird_ >= 0 && selectedThird_ < 3)
+        now.tapActions[selectedThird_] = ActionOfItem(tapAction_->currentIndex());
+    return now;
 }
 
 void PreferencesPane::tapSelected(int third)
 {
     if (selectedThird_ >= 0 && selectedThird_ < 3)
-        tapActions_[selectedThird_] = tapAction_->currentIndex();
+        tapActions_[selectedThird_] = ActionOfItem(tapAction_->currentIndex());
     if (third >= 0 && third < 3)
-        tapAction_->setCurrentIndex(ItemOf(tapActions_[third], TapActionCount));
+        tapAction_->setCurrentIndex(ItemOfAction(tapActions_[third]));
     selectedThird_ = third;
 }
 
 void PreferencesPane::save()
 {
-    Prefs.setDisplayFormat(FormatOfItem[std::max(format_->currentIndex(), 0)]);
-    Prefs.setDigits(std::max(digits_->currentIndex(), 0));
+    const Shown now = shown();
+    const Shown& was = loaded_;
+    if (now.format != was.format)
+        Prefs.setDisplayFormat(FormatOfItem[std::max(now.format, 0)]);
+    if (now.digits != was.digits)
+        Prefs.setDigits(unsigned(std::max(now.digits, 0)));
 
-    if (selectedThird_ >= 0 && selectedThird_ < 3)
-        tapActions_[selectedThird_] = tapAction_->currentIndex();
-    Prefs.setLeftTapAction(tapActions_[0]);
-    Prefs.setCenterTapAction(tapActions_[1]);
-    Prefs.setRightTapAction(tapActions_[2]);
+    void (PrefsRecord::*const setTapAction[3])(unsigned) = {
+        &PrefsRecord::setLeftTapAction, &PrefsRecord::setCenterTapAction, &PrefsRecord::setRightTapAction};
+    for (int third = 0; third < 3; ++third)
+        if (now.tapActions[third] != was.tapActions[third])
+            (Prefs.*setTapAction[third])(now.tapActions[third]);
 
-    Prefs.setIntegerSize(std::max(integer_->currentIndex(), 0));
-    Prefs.setRpnInput(input_->currentIndex() == 2);
-    Prefs.setPrecedenceInput(input_->currentIndex() == 1);
-    Prefs.stackSize = uint16_t((std::max(stack_->currentIndex(), 0) + 1) * 4);
+    if (now.integer != was.integer)
+        Prefs.setIntegerSize(unsigned(std::max(now.integer, 0)));
+    if (now.input != was.input) {
+        Prefs.setRpnInput(now.input == 2);
+        Prefs.setPrecedenceInput(now.input == 1);
+    }
+    if (now.stack != was.stack)
+        Prefs.stackSize = uint16_t((std::max(now.stack, 0) + 1) * 4);
 
-    Prefs.setQuickSwitch(quickSwitch_->isChecked());
-    Prefs.setHundredRegisters(hundredRegisters_->isChecked());
-    Prefs.setStickyShift(stickyShift_->isChecked());
-    Prefs.setTwoLineDisplay(twoLineDisplay_->isChecked());
-    Prefs.setCommaRadix(commaRadix_->isChecked());
+    void (PrefsRecord::*const setSwitch[5])(bool) = {
+        &PrefsRecord::setQuickSwitch, &PrefsRecord::setHundredRegisters, &PrefsRecord::setStickyShift,
+        &PrefsRecord::setTwoLineDisplay, &PrefsRecord::setCommaRadix};
+    for (int i = 0; i < 5; ++i)
+        if (now.switches[i] != was.switches[i])
+            (Prefs.*setSwitch[i])(now.switches[i]);
 
     // Without "100 Registers" only the groups 0 and 1 can be addressed.
     if (!Prefs.hundredRegisters() && UnPrefs.registerGroup() > 1)
@@ -176,4 +225,5 @@ void PreferencesPane::save()
 
     PrefsChanged = 1;
     UnPrefs.setShowAll(false);
+    loaded_ = now;
 }

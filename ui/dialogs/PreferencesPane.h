@@ -17,7 +17,9 @@ public:
 
     // Sets every control from Prefs.
     void load();
-    // Writes every control into Prefs and marks Prefs changed.
+    // Writes the controls the user changed since load() into Prefs, and
+    // marks Prefs changed: a setting that keys changed meanwhile (the
+    // format, say) stays as they left it unless its control was changed.
     void save();
 
 public slots:
@@ -49,4 +51,13 @@ private:
     // working actions of the left, center and right thirds.
     int selectedThird_ = 0;
     unsigned tapActions_[3] = {0, 0, 0};
+
+    // What the controls showed when loaded.
+    struct Shown {
+        int format, digits, integer, input, stack;
+        unsigned tapActions[3];
+        bool switches[5];
+    };
+    Shown shown() const;
+    Shown loaded_{};
 };

@@ -7,6 +7,7 @@
 #include "core/State.h"
 #include "engine/Statistics.h"
 #include "engine/StatisticsData.h"
+#include "format/CopyText.h"
 #include "format/TableText.h"
 #include "platform/DurableFile.h"
 #include "ui/Accessibility.h"
@@ -349,7 +350,7 @@ void StatisticsForm::copyRows()
     // Every digit in the decimal base, as the cells are edited.
     auto number = [](double value) {
         return UnPrefs.base() == BaseDecimal ? QString::fromStdString(CsvNumber(value, Prefs.commaRadix()))
-                                             : CopyNumberText(value);
+                                             : QString::fromStdString(CopyNumberText(value));
     };
     QString text;
     for (int row : rows) {
@@ -363,7 +364,7 @@ void StatisticsForm::copyRows()
 void StatisticsForm::copyEquation()
 {
     const auto number = [](double v) -> QString {
-        const QString text = CopyNumberText(v);
+        const QString text = QString::fromStdString(CopyNumberText(v));
         return text.isEmpty() ? ShownNumber(v) : text;
     };
     const StatisticsResults results = CurrentStatisticsResults();
