@@ -1817,23 +1817,6 @@ und Statistikregister.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Tovrin is capable of
-performing RPN
-calculations, but does
-not do so by default.
-
-This setting can be
-changed at any time in
-the Preferences dialog.</source>
-        <translation>Tovrin kann in UPN
-rechnen, tut dies
-standardmäßig aber nicht.
-
-Diese Einstellung lässt
-sich jederzeit im Dialog
-„Einstellungen“ ändern.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1952,6 +1935,14 @@ wird von einem anderen Tovrin verwendet, das nicht antwortet.</translation>
     <message>
         <source>Choose how to type calculations</source>
         <translation>Wählen Sie, wie Sie rechnen möchten</translation>
+    </message>
+    <message>
+        <source>Tovrin can calculate in RPN: you type the numbers first, then the operation, as in 3 ENTER 4 +. Without RPN you type 3 + 4 =, as on most calculators.
+
+You can change this at any time in Options › Preferences.</source>
+        <translation>Tovrin kann in UPN rechnen: Sie geben erst die Zahlen ein, dann die Rechenart, etwa 3 ENTER 4 +. Ohne UPN geben Sie 3 + 4 = ein, wie bei den meisten Taschenrechnern.
+
+Sie können das jederzeit unter Optionen › Einstellungen ändern.</translation>
     </message>
 </context>
 <context>

@@ -1816,23 +1816,6 @@ et statistiques.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Tovrin is capable of
-performing RPN
-calculations, but does
-not do so by default.
-
-This setting can be
-changed at any time in
-the Preferences dialog.</source>
-        <translation>Tovrin sait calculer
-en mode RPN, mais ne
-le fait pas par défaut.
-
-Ce réglage peut être
-modifié à tout moment
-dans les Préférences.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1950,6 +1933,14 @@ est utilisé par un autre Tovrin qui ne répond pas.</translation>
     <message>
         <source>Choose how to type calculations</source>
         <translation>Choisissez comment saisir les calculs</translation>
+    </message>
+    <message>
+        <source>Tovrin can calculate in RPN: you type the numbers first, then the operation, as in 3 ENTER 4 +. Without RPN you type 3 + 4 =, as on most calculators.
+
+You can change this at any time in Options › Preferences.</source>
+        <translation>Tovrin sait calculer en mode RPN : vous tapez d’abord les nombres, puis l’opération, comme 3 ENTER 4 +. Sans le mode RPN, vous tapez 3 + 4 =, comme sur la plupart des calculatrices.
+
+Vous pouvez changer cela à tout moment dans Options › Préférences.</translation>
     </message>
 </context>
 <context>

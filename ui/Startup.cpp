@@ -7,6 +7,8 @@
 #include "ui/Startup.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,10 +26,18 @@ struct Startup {
 
 void AskInputMode(CalculatorForm* window)
 {
-    QMessageBox box(QMessageBox::Question, Startup::tr("Choose how to type calculations"),
-                    Startup::tr("Tovrin is capable of\nperforming RPN\ncalculations, but does\nnot do so by default."
-                                "\n\nThis setting can be\nchanged at any time in\nthe Preferences dialog."),
+    const QString title = Startup::tr("Choose how to type calculations");
+    QMessageBox box(QMessageBox::Question, title,
+                    Startup::tr("Tovrin can calculate in RPN: you type the numbers first, then the operation, as "
+                                "in 3 ENTER 4 +. Without RPN you type 3 + 4 =, as on most calculators.\n\n"
+                                "You can change this at any time in Options › Preferences."),
                     QMessageBox::NoButton, window);
+    // Wide enough for its title beside the title bar's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = QFontMetrics(box.font()).horizontalAdvance(title) * 5 / 4 + 6 * box.fontInfo().pixelSize();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     QPushButton* ok = box.addButton(Startup::tr("OK"), QMessageBox::AcceptRole);
     QPushButton* rpn = box.addButton(Startup::tr("Enable RPN"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
