@@ -17,8 +17,8 @@ bool HandleButton(KeyOp key);
 
 // Pastes UTF-8 `text` into X when it is exactly one number of the current
 // base, radix mark and word (X's word: its own word label, else the
-// integerSize preference): the stack lifts as for a recalled value, an open
-// entry ends, in the integer bases X carries the word (unless it is the
+// integerSize preference): it comes as a typed number does (EnterValue),
+// in the integer bases X carries the word (unless it is the
 // signed 32-bit word that a value without a label is anyway), and the
 // paste is one undo step.  A refused text changes nothing; the result says why.
 PastedNumber PasteNumber(std::string_view text);
@@ -31,11 +31,12 @@ void PerformStep(const std::function<void()>& change);
 // How PasteNumber would read the text, without pasting it.
 PastedNumber ReadPasteForX(std::string_view text);
 
-// Brings a value with its label and label index into X as a number typed
-// there comes: the stack lifts as for a recalled value (in RPN after a
-// result; an algebraic entry is replaced), an open entry ends, and it is
-// one undo step.  With `toWord`, in an integer base X then becomes a whole
-// number of its word, as the base keys make it.
+// Brings a value with its label and label index into X as a typed number
+// comes: the stack lifts when lift is enabled, and in RPN also over a
+// number being typed, while in algebraic input a number being typed is
+// replaced; an open entry ends, and it is one undo step.  With `toWord`, in
+// an integer base X then becomes a whole number of its word, as the base
+// keys make it.  Paste and the tape's recall bring their values this way.
 void EnterValue(double value, uint16_t label, uint16_t labelIndex, bool toWord = false);
 
 // Display-format prefix keys and the digit that completes them.
