@@ -97,15 +97,17 @@ BesideEntries SaveProgrammerBase()
     return {{"base", std::to_string(unsigned(Kept().base))}, {"word", std::to_string(unsigned(Kept().word))}};
 }
 
-void LoadProgrammerBase(const BesideReader& read)
+bool LoadProgrammerBase(const BesideReader& read)
 {
     ResetProgrammerBase();
     unsigned base = 0, word = 0;
-    if (ReadNumber(read, "base", BaseHexadecimal, base) && ReadNumber(read, "word", LabelS32, word) &&
-        (word == 0 || IsWordLabel(uint16_t(word)))) {
+    const bool whole = ReadNumber(read, "base", BaseHexadecimal, base) && ReadNumber(read, "word", LabelS32, word) &&
+                       (word == 0 || IsWordLabel(uint16_t(word)));
+    if (whole) {
         Kept().base = uint8_t(base);
         Kept().word = uint16_t(word);
     }
     if (!IntegerFunctions() && UnPrefs.base() != BaseDecimal)
         KeepAside();
+    return whole;
 }

@@ -37,7 +37,8 @@ void SettleBase(bool wasInteger);
 // Decimal kept aside, no word: a first start.
 void ResetProgrammerBase();
 
-// The group of the settings file.  Loading also settles a state saved with
-// an integer base outside the integer functions (by an earlier version).
+// The group of the settings file (BesideGroups.h).  Loading also settles a
+// state saved with an integer base outside the integer functions (by an
+// earlier version); a damaged group leaves decimal kept aside.
 BesideEntries SaveProgrammerBase();
-void LoadProgrammerBase(const BesideReader& read);
+bool LoadProgrammerBase(const BesideReader& read);

@@ -7,6 +7,7 @@
 #include "core/State.h"
 #include "engine/BesideState.h"
 #include "engine/Calculator.h"
+#include "engine/ProgrammerBase.h"
 #include "engine/Reset.h"
 #include "engine/TapeText.h"
 #include "storage/Preferences.h"
@@ -127,4 +128,38 @@ TEST_F(StorageTest, TapeSurvivesARestartOrKeepsWhatReadsWhenDamaged)
         // The rest of the state still loads.
         EXPECT_EQ(double(UnPrefs.stack[0]), 2.0) << key;
     }
+}
+
+// The integer functions' base kept aside survives a restart; a file of an
+// earlier version, with HEX outside them and no group, loads decimal with
+// HEX kept aside; a damaged group is reported.
+TEST_F(StorageTest, ProgrammerBaseSurvivesARestart)
+{
+    const auto load = [this](SettingsDamage* damage = nullptr) {
+        ResetCalculator();
+        GetPreferences(file, damage);
+    };
+    ResetCalculator();
+    SelectFunction(FunctionProgrammer);
+    HandleButton(KeyHexadecimal);
+    SelectFunction(FunctionStandard);
+    ASSERT_TRUE(SavePreferences(file));
+    load();
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseDecimal));
+    SelectFunction(FunctionProgrammer);
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseHexadecimal));
+
+    QSettings(file, QSettings::IniFormat).remove(QStringLiteral("programmer"));
+    UnPrefs.setFunction(FunctionStandard);
+    ASSERT_TRUE(SavePreferences(file));
+    QSettings(file, QSettings::IniFormat).remove(QStringLiteral("programmer"));
+    load();
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseDecimal));
+    SelectFunction(FunctionProgrammer);
+    EXPECT_EQ(UnPrefs.base(), unsigned(BaseHexadecimal));
+
+    writeRaw("programmer", "base", QStringLiteral("7"));
+    SettingsDamage damage;
+    load(&damage);
+    EXPECT_EQ(damage.groups, QStringList{"programmer"});
 }
