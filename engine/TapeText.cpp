@@ -234,7 +234,7 @@ std::string TapeCsvRow(const TapeEntry& e)
     auto add = [&](const TapeValue* v) {
         row += ',';
         if (v)
-            row += CsvField(CsvNumber(v->value, false)) + "," + CsvField(LabelOf(*v));
+            row += CsvField(CsvNumber(v->value, false, true)) + "," + CsvField(LabelOf(*v));
         else
             row += ',';
     };

@@ -2,11 +2,11 @@
 #include "CopyText.h"
 
 #include "Format.h"
+#include "TableText.h"
 
 #include "core/State.h"
 #include "core/Words.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -76,7 +76,5 @@ std::string FullPrecisionCopyText(double value, uint16_t label)
         return std::string();
     if (UnPrefs.base() != BaseDecimal)
         return WordDigits(value, label);
-    char text[32];
-    const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
-    return WithRadix(std::string(text, r.ptr));
+    return CsvNumber(value, Prefs.commaRadix());
 }

@@ -105,10 +105,11 @@ PastedTable ReadPastedTable(std::string_view text, unsigned base, bool commaRadi
     return table;
 }
 
-std::string CsvNumber(double value, bool commaRadix)
+std::string CsvNumber(double value, bool commaRadix, bool writtenOut)
 {
-    char text[32];
-    const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
+    char text[400];
+    const std::to_chars_result r = writtenOut ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
+                                              : std::to_chars(text, text + sizeof text, value);
     std::string number(text, r.ptr);
     if (commaRadix)
         for (char& c : number)

@@ -40,9 +40,14 @@ struct PastedTable {
 // ReadPastedNumber reads one number.
 PastedTable ReadPastedTable(std::string_view text, unsigned base, bool commaRadix, uint16_t wordLabel);
 
-// A number as a CSV file keeps it: the shortest text that reads back as
-// the same double, with the radix mark "," when `commaRadix`.
-std::string CsvNumber(double value, bool commaRadix);
+// A number as a CSV file keeps it: the shortest digits that read back as
+// the same double, with the radix mark "," when `commaRadix`.  Written out
+// (`writtenOut`), the digits never take an exponent, so that every number
+// of a file has one form: 0.30000000000000004 and
+// 0.000000000000000055511151231258 alike (the largest double takes 309
+// digits, the smallest 324 decimals; the paste reader takes no more than
+// 200 characters, so a file meant to be read back is not written out).
+std::string CsvNumber(double value, bool commaRadix, bool writtenOut = false);
 
 // The field as it stands in a row: quoted, with its quotes doubled, when it
 // holds a comma, a semicolon, a quote or a line break.
