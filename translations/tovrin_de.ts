@@ -95,57 +95,6 @@ Copyright © Die Tovrin-Entwickler</translation>
         <translation>paste</translation>
     </message>
     <message>
-        <source>Nothing to Undo</source>
-        <translation>Nichts rückgängig zu machen</translation>
-    </message>
-    <message>
-        <source>There are no
-operations to be
-undone.</source>
-        <translation>Es gibt keine
-Rechenschritte, die
-rückgängig gemacht
-werden können.</translation>
-    </message>
-    <message>
-        <source>Nothing to Redo</source>
-        <translation>Nichts wiederherzustellen</translation>
-    </message>
-    <message>
-        <source>There are no undo
-actions to be redone.</source>
-        <translation>Es gibt keine rückgängig
-gemachten Schritte, die
-wiederhergestellt
-werden können.</translation>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
-    </message>
-    <message>
-        <source>Colors...</source>
-        <translation>Farben...</translation>
-    </message>
-    <message>
-        <source>Keyboard...</source>
-        <translation>Tastatur...</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Tasten</translation>
-    </message>
-    <message>
-        <source>About Tovrin...</source>
-        <translation>Über Tovrin...</translation>
-    </message>
-    <message>
         <source>Clear All</source>
         <translation>Alles löschen</translation>
     </message>
@@ -253,8 +202,6 @@ und Statistikregister.</translation>
         <translation>Ü&amp;ber Tovrin...</translation>
     </message>
     <message>
-        <source>&amp;Function:</source>
-        <translation>&amp;Funktion:</translation>
         <source>Stay on &amp;Top</source>
         <translation>Immer im &amp;Vordergrund</translation>
     </message>
@@ -281,6 +228,10 @@ und Statistikregister.</translation>
     <message>
         <source>Cash &amp;Flows...</source>
         <translation>&amp;Zahlungsströme...</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Funktion:</translation>
     </message>
 </context>
 <context>

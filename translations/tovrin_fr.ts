@@ -29,7 +29,7 @@ Copyright © Les développeurs de Tovrin</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a value and its name: &quot;X: 1,234.5 ft&quot;, &quot;Register 13: error&quot;. %1 is the name, %2 the value.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@ Copyright © Les développeurs de Tovrin</translation>
     <message>
         <source>%1; %2</source>
         <extracomment>What a screen reader says for a display of two lines: %1 is X, %2 is Y.</extracomment>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
 </context>
 <context>
@@ -93,55 +93,6 @@ Copyright © Les développeurs de Tovrin</translation>
         <source>paste</source>
         <extracomment>The name of the Paste icon&apos;s picture, not a text: keep it as it is.</extracomment>
         <translation>paste</translation>
-    </message>
-    <message>
-        <source>Nothing to Undo</source>
-        <translation>Rien à annuler</translation>
-    </message>
-    <message>
-        <source>There are no
-operations to be
-undone.</source>
-        <translation>Il n’y a aucune
-opération à
-annuler.</translation>
-    </message>
-    <message>
-        <source>Nothing to Redo</source>
-        <translation>Rien à rétablir</translation>
-    </message>
-    <message>
-        <source>There are no undo
-actions to be redone.</source>
-        <translation>Il n’y a aucune
-opération annulée
-à rétablir.</translation>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Preferences...</source>
-        <translation>Préférences...</translation>
-    </message>
-    <message>
-        <source>Colors...</source>
-        <translation>Couleurs...</translation>
-    </message>
-    <message>
-        <source>Keyboard...</source>
-        <translation>Clavier...</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guide de l’utilisateur</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Touches</translation>
-    </message>
-    <message>
-        <source>About Tovrin...</source>
-        <translation>À propos de Tovrin...</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -252,8 +203,6 @@ et statistiques.</translation>
         <translation>À &amp;propos de Tovrin...</translation>
     </message>
     <message>
-        <source>&amp;Function:</source>
-        <translation>&amp;Fonction :</translation>
         <source>Stay on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
@@ -280,6 +229,10 @@ et statistiques.</translation>
     <message>
         <source>Cash &amp;Flows...</source>
         <translation>&amp;Flux de trésorerie...</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Fonction&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1332,15 +1285,15 @@ et statistiques.</translation>
     </message>
     <message>
         <source>Previous function; in the keypad, the key above</source>
-        <translation>Fonction précédente ; dans le pavé, la touche du dessus</translation>
+        <translation>Fonction précédente&#xa0;; dans le pavé, la touche du dessus</translation>
     </message>
     <message>
         <source>Next function; in the keypad, the key below</source>
-        <translation>Fonction suivante ; dans le pavé, la touche du dessous</translation>
+        <translation>Fonction suivante&#xa0;; dans le pavé, la touche du dessous</translation>
     </message>
     <message>
         <source>Move the focus: function selector, keypad, display</source>
-        <translation>Déplacer le focus : sélecteur de fonction, pavé, affichage</translation>
+        <translation>Déplacer le focus&#xa0;: sélecteur de fonction, pavé, affichage</translation>
     </message>
     <message>
         <source>F10</source>
@@ -1625,32 +1578,32 @@ et statistiques.</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation>&amp;Chiffres :</translation>
+        <translation>&amp;Chiffres&#xa0;:</translation>
     </message>
     <message>
         <source>Dis&amp;play:</source>
-        <translation>&amp;Affichage :</translation>
+        <translation>&amp;Affichage&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Opens:</source>
         <extracomment>What a tap on the chosen third of the display opens.</extracomment>
-        <translation>&amp;Ouvre :</translation>
+        <translation>&amp;Ouvre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Integer:</source>
-        <translation>E&amp;ntiers :</translation>
+        <translation>E&amp;ntiers&#xa0;:</translation>
     </message>
     <message>
         <source>I&amp;nput:</source>
-        <translation>&amp;Saisie :</translation>
+        <translation>&amp;Saisie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Stack:</source>
-        <translation>&amp;Pile :</translation>
+        <translation>&amp;Pile&#xa0;:</translation>
     </message>
     <message>
         <source>Nothing</source>

@@ -120,7 +120,7 @@ private slots:
                      {"y=", 0, false, true, true},           {"registers=2", 300, false, true, true},
                      {"tape=2", 300, false, false, true},    {"stayOnTop=on", 300, false, true, false}};
         for (const auto& c : cases) {
-            KeepWindowPlace({10, 20, 300, 400, false, false, false, true, false, true});
+            KeepWindowPlace({10, 20, 300, 400, false, false, false, true, true});
             QVERIFY(SavePreferences(file));
             {
                 Config config(file, Config::File);
