@@ -213,6 +213,14 @@ bool ReplaceFile(const QString& path, const FileFill& fill, const FileCheck& che
     return SyncFolder(folder, error);
 }
 
+bool ReplaceFileWith(const QString& path, const std::string& bytes, QString* error)
+{
+    return ReplaceFile(
+        path,
+        [&bytes](QFileDevice& file) { return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()); },
+        nullptr, error);
+}
+
 bool CopyRegularFile(const QString& from, const QString& to, QString* error)
 {
     FileKind kind;

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QFileDevice;
 
@@ -47,6 +48,9 @@ FileRead ReadRegularFile(const QString& path, qint64 limit);
 using FileFill = std::function<bool(QFileDevice& file)>;
 using FileCheck = std::function<bool(const QByteArray& written)>;
 bool ReplaceFile(const QString& path, const FileFill& fill, const FileCheck& check, QString* error);
+
+// ReplaceFile with the whole of `bytes` as the new file's content.
+bool ReplaceFileWith(const QString& path, const std::string& bytes, QString* error);
 
 // Copies the regular file `from` to `to`, a path not in use, as durably.
 bool CopyRegularFile(const QString& from, const QString& to, QString* error);

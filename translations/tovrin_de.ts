@@ -2083,20 +2083,20 @@ Sie können das jederzeit unter Optionen › Einstellungen ändern.</translation
         <translation>Rechenstreifen</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>Copy All</source>
-        <translation>Alles kopieren</translation>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
     </message>
     <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <source>Save...</source>
-        <translation>Speichern...</translation>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>

@@ -2083,20 +2083,20 @@ Vous pouvez changer cela à tout moment dans Options › Préférences.</transla
         <translation>Bande papier</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
-        <source>Copy All</source>
-        <translation>Tout copier</translation>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Tout copier</translation>
     </message>
     <message>
-        <source>Clear</source>
-        <translation>Vider</translation>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
-        <source>Save...</source>
-        <translation>Enregistrer...</translation>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Plain text (*.txt)</source>

@@ -37,6 +37,10 @@ public:
     QLabel* notice() const { return notice_; }
     void showNotice(const QString& text);
 
+    // Adds a button of the text, with the object name, to a row of buttons
+    // (a window's row, or the tape's, which is a window of its own kind).
+    static QPushButton* addButton(QBoxLayout* row, const QString& text, const char* name);
+
 signals:
     // The window changed the records, as one undo step.
     void recordsChanged();
@@ -47,8 +51,6 @@ signals:
 protected:
     // Puts `content` into the window, above the notice line.
     void setContent(QWidget* content);
-    // Adds a button of the text, with the object name, to a row of buttons.
-    static QPushButton* addButton(QBoxLayout* row, const QString& text, const char* name);
 
 private:
     QString placeName_;

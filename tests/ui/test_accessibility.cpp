@@ -12,6 +12,7 @@
 #include "ui/AdvancedKeyboard.h"
 #include "ui/CalculatorForm.h"
 #include "ui/SideWindow.h"
+#include "ui/dialogs/TapeForm.h"
 #include "ui/dialogs/KeysForm.h"
 #include "ui/dialogs/PreferencesDialog.h"
 #include "ui/dialogs/PreferencesPane.h"
@@ -268,8 +269,10 @@ private slots:
             controls << button->text();
         CheckMnemonics(controls, language + " preferences");
 
-        for (const char* name : {"schedule", "cashflows"}) {
-            const std::unique_ptr<QWidget> side(CalculatorForm::MakeSideWindow(name, nullptr));
+        for (const char* name : {"schedule", "cashflows", "statistics", "tape"}) {
+            const std::unique_ptr<QWidget> side(QLatin1String(name) == QLatin1String("tape")
+                                                    ? static_cast<QWidget*>(new TapeForm)
+                                                    : CalculatorForm::MakeSideWindow(name, nullptr));
             QStringList buttons;
             for (QPushButton* button : side->findChildren<QPushButton*>())
                 buttons << button->text();

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A main window whose message boxes answer at once.
@@ -233,7 +235,12 @@ private slots:
         QFile rows(csv);
         QVERIFY(rows.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(rows.readAll()).section('\n', 1), QString("+,2,,3,,5,,,,,\n"));
-        QVERIFY(!TapeForm::saveTo(dir.filePath("missing/tape.txt"), TapeForm::PlainText));
+        QVERIFY(!TapeForm::saveTo(dir.filePath("tape.txt/inside.txt"), TapeForm::PlainText));
+        // Nothing but a regular file is written: a pipe in its place is
+        // refused at once, not waited on.
+        const QString pipe = dir.filePath("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!TapeForm::saveTo(pipe, TapeForm::Csv));
     }
 
     void linesGrowWithTheWindow()

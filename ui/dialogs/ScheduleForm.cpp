@@ -279,11 +279,7 @@ void ScheduleForm::copySelected()
 
 bool ScheduleForm::saveCsv(const QString& path, QString* error) const
 {
-    const std::string csv = ScheduleCsv(*model_);
-    return ReplaceFile(
-        path,
-        [&csv](QFileDevice& file) { return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()); },
-        nullptr, error);
+    return ReplaceFileWith(path, ScheduleCsv(*model_), error);
 }
 
 bool ScheduleForm::savePdf(const QString& path, QString* error) const

@@ -393,11 +393,8 @@ bool StatisticsForm::importFrom(const QString& path)
 
 bool StatisticsForm::exportTo(const QString& path)
 {
-    const std::string text = PointsCsv();
     QString error;
-    return ReplaceFile(
-        path, [&text](QFileDevice& file) { return file.write(text.data(), qint64(text.size())) == qint64(text.size()); },
-        {}, &error);
+    return ReplaceFileWith(path, PointsCsv(), &error);
 }
 
 void StatisticsForm::importFile()

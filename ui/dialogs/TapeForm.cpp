@@ -5,9 +5,11 @@
 #include "engine/Tape.h"
 #include "engine/TapeText.h"
 #include "format/CopyText.h"
+#include "platform/DurableFile.h"
 #include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/Legends.h"
+#include "ui/SideWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,7 +21,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
@@ -36,15 +37,6 @@ constexpr qreal LargestScale = 2.0;
 // The lines are in the display's font, which is condensed: a little
 // larger than the interface font, they read as easily.
 constexpr qreal LineFontShare = 1.2;
-
-QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name)
-{
-    auto* button = new QPushButton(text);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
 
 // Draws a line as the calculation at the left and its result at the right
 // edge.  A line too long for the list is drawn smaller, as the display
@@ -205,10 +197,10 @@ TapeForm::TapeForm(QWidget* parent) : QMainWindow(parent), basePointSize_(QAppli
     connect(list_, &QWidget::customContextMenuRequested, this, &TapeForm::showLineMenu);
 
     auto* buttons = new QHBoxLayout;
-    connect(AddButton(buttons, tr("Copy"), "copy"), &QPushButton::clicked, this, &TapeForm::copySelected);
-    connect(AddButton(buttons, tr("Copy All"), "copyAll"), &QPushButton::clicked, this, &TapeForm::copyAll);
-    connect(AddButton(buttons, tr("Clear"), "clear"), &QPushButton::clicked, this, &TapeForm::clearTape);
-    connect(AddButton(buttons, tr("Save..."), "save"), &QPushButton::clicked, this, &TapeForm::save);
+    connect(SideWindow::addButton(buttons, tr("&Copy"), "copy"), &QPushButton::clicked, this, &TapeForm::copySelected);
+    connect(SideWindow::addButton(buttons, tr("Copy &All"), "copyAll"), &QPushButton::clicked, this, &TapeForm::copyAll);
+    connect(SideWindow::addButton(buttons, tr("C&lear"), "clear"), &QPushButton::clicked, this, &TapeForm::clearTape);
+    connect(SideWindow::addButton(buttons, tr("&Save..."), "save"), &QPushButton::clicked, this, &TapeForm::save);
     layout->addLayout(buttons);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &TapeForm::copySelected);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
@@ -331,12 +323,8 @@ void TapeForm::showLineMenu(const QPoint& position)
 
 bool TapeForm::saveTo(const QString& path, FileFormat format)
 {
-    const std::string text = format == Csv ? TapeCsv() : TapePlainText();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.data(), qint64(text.size()));
-    return file.commit();
+    QString error;
+    return ReplaceFileWith(path, format == Csv ? TapeCsv() : TapePlainText(), &error);
 }
 
 void TapeForm::save()
