@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsPlot.h"
 
+#include "core/State.h"
 #include "engine/Points.h"
 #include "engine/Statistics.h"
 #include "ui/Chart.h"
@@ -21,6 +22,16 @@ constexpr double Padding = 0.04;
 bool Finite(const DataPoint& p)
 {
     return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+// A tick's number as the display shows it, without the radix mark that
+// ends a whole number there: an axis reads 2, not "2.".
+QString AxisNumber(double value)
+{
+    QString text = ShownNumber(value);
+    if (text.endsWith(QLatin1Char(Prefs.commaRadix() ? ',' : '.')))
+        text.chop(1);
+    return text;
 }
 
 } // namespace
@@ -220,13 +231,13 @@ void StatisticsPlot::paintPlot(QPainter& painter, const QRectF& bounds)
         }
     }
     // As many ticks as their labels leave room for.
-    const qreal sample = metrics.horizontalAdvance(ShownNumber(r.maxX)) + 2 * metrics.averageCharWidth();
+    const qreal sample = metrics.horizontalAdvance(AxisNumber(r.maxX)) + 2 * metrics.averageCharWidth();
     const int xTicks = std::clamp(int(chart.width() / std::max(sample * 1.4, unit * 3)), 2, 10);
     const int yTicks = std::clamp(int(chart.height() / (unit * 2.5)), 2, 10);
     // A little room around them, so that no point sits on the frame.
     const double padX = (r.maxX - r.minX) * Padding, padY = (high - low) * Padding;
     frame_ = std::make_unique<ChartFrame>(chart, ChartAxis::Around(r.minX - padX, r.maxX + padX, xTicks),
-                                          ChartAxis::Around(low - padY, high + padY, yTicks), metrics, ShownNumber);
+                                          ChartAxis::Around(low - padY, high + padY, yTicks), metrics, AxisNumber);
     const ChartFrame& frame = *frame_;
     frame.draw(painter, style);
     const QRectF area = frame.plotArea();
