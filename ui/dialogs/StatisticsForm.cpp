@@ -347,11 +347,8 @@ void StatisticsForm::copyRows()
         if (!model_->isNewRow(index.row()))
             rows.append(index.row());
     std::sort(rows.begin(), rows.end());
-    // Every digit in the decimal base, as the cells are edited.
-    auto number = [](double value) {
-        return UnPrefs.base() == BaseDecimal ? QString::fromStdString(CsvNumber(value, Prefs.commaRadix()))
-                                             : QString::fromStdString(CopyNumberText(value));
-    };
+    // Every digit, as the cells are edited.
+    auto number = [](double value) { return QString::fromStdString(FullPrecisionCopyText(value, 0)); };
     QString text;
     for (int row : rows) {
         const DataPoint& p = model_->points()[std::size_t(row)];
